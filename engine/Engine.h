@@ -1,0 +1,114 @@
+#pragma once
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <string>
+
+class GameState;
+class ExitBox;
+
+// The one process-wide application object: window and screen surface, audio
+// device, shared 24-point font, the current and pending GameState, the frame
+// clock, the exit box and the speed-run timer.
+class Engine {
+public:
+    static Engine& instance();
+
+    // Opens SDL, the window, the mixer, SDL_ttf, the shared font and the exit
+    // box. Success shows in isInitialised(); every failure is logged.
+    void init(const std::string& title, int width, int height, bool fullscreen);
+    bool isInitialised() const { return initialised; }
+
+    // The main loop; returns once running is false. Does nothing unless
+    // initialised.
+    void run();
+    // One frame's work with a given dt in seconds: pending state switch,
+    // event poll, state update, timer step. Tests drive the loop with it.
+    void frame(float dt);
+    // Clears the screen, renders the state, the exit box and the timer text,
+    // and shows the whole screen.
+    void present();
+    void pollEvents();
+
+    // Logs "Requesting Stop Main Loop"; the frame in progress still finishes.
+    void requestStop();
+    bool isRunning() const { return running; }
+
+    // Takes ownership of next; the switch happens at the start of the next
+    // frame. A state already pending is deleted.
+    void changeState(GameState* next);
+    GameState* currentState() const { return current; }
+    GameState* pendingState() const { return pending; }
+
+    // Releases everything init() opened, the current and pending states too.
+    void shutdown();
+
+    // Null until init() set a video mode, and after a failed mode switch.
+    SDL_Surface* screen() const { return screenSurface; }
+    int screenWidth() const { return width; }
+    int screenHeight() const { return height; }
+    // The shared 24-point interface font; null if it could not be opened.
+    TTF_Font* font() const { return sharedFont; }
+    // Closes the shared font (the entry point does so before shutdown()).
+    void closeSharedFont();
+
+    // Copies a column-major frame (screenWidth() pointers, each to
+    // screenHeight() pixels in the screen's 32-bit format) onto the screen.
+    void blitColumnBuffer(uint32_t* const* columns);
+
+    void setFrameLimit(bool on) { frameLimit = on; }
+    void setTargetFps(float fps) { targetFps = fps; }
+
+    bool isExitBoxOpen() const;
+    ExitBox* exitBox() const { return exitBoxPanel; }
+    bool isPaused() const { return paused; }
+
+    void enableSpeedRunTimer();
+    void startSpeedRunTimer();
+    void stopSpeedRunTimer();
+    bool isSpeedRunTimerRunning() const { return timerRunning; }
+    float speedRunSeconds() const { return timerSeconds; }
+    // The timer's text for a count of seconds: "83.25", "1234.568", "100".
+    static std::string formatTimerSeconds(float seconds);
+    // Null before enableSpeedRunTimer() and when the text could not render.
+    SDL_Surface* timerSurface() const { return timerText; }
+
+    // One log line "[HH:MM:SS] message" on standard error; the message is cut
+    // at 1023 characters. Never fails.
+    static void log(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+    // Music started by the title screen's backdrop and adopted by the game's
+    // play state; the Engine neither loads nor frees it.
+    Mix_Music* sharedMusic = nullptr;
+    // While true, typing F or f toggles fullscreen.
+    bool fullscreenKeyEnabled = false;
+
+private:
+    Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    bool initialised = false;
+    GameState* current = nullptr;
+    bool running = false;
+    uint32_t startTicks = 0;
+    bool paused = false;
+    bool fullscreen = false;
+    int width = 640;
+    int height = 480;
+    bool frameLimit = false;
+    float targetFps = 60.0f;
+    SDL_Surface* icon = nullptr;
+    SDL_Surface* screenSurface = nullptr;
+    GameState* pending = nullptr;
+    ExitBox* exitBoxPanel = nullptr;
+    bool speedRunEnabled = false;
+    TTF_Font* timerFont = nullptr;
+    SDL_Surface* timerText = nullptr;
+    bool timerRunning = false;
+    float timerSeconds = 0.0f;
+    TTF_Font* sharedFont = nullptr;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "media/Image.h"
+#include "render/Vec2.h"
+#include "world/CellGrid.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Opaque black: the empty value of the map images.
+inline constexpr uint32_t COLOR_EMPTY = 0xFF000000u;
+// Wall texels of exactly this value are never drawn.
+inline constexpr uint32_t WALL_TRANSPARENT_COLOR = 0xFF00FFFFu;
+// Every wall, floor, ceiling and sprite image is this many texels wide, and
+// one storey or one sprite this many tall.
+inline constexpr int TEXTURE_SIZE = 64;
+
+// One texture of the level's colour vocabulary.
+struct Wall {
+    int32_t height = 0;  // storeys: image height / 64, rounded down
+    PixelArray image;    // 64 x (64 * height) texels, row-major, 0xAARRGGBB
+};
+
+struct SpriteDefinition {
+    PixelArray image;    // 64 x 64, 0xAARRGGBB; RGB 0 is transparent
+    Vec2 scale{1, 1};    // size divisors, truncated to integers >= 1 on use
+    double move = 0.0;   // screen rows at distance 1, positive moves down
+};
+
+struct Sprite {
+    uint32_t definition = 0;  // index into Level::spriteDefinitions
+    Vec2 position;            // cells
+    bool isVisible = false;
+};
+
+struct Action {
+    std::string name;          // story event handed to runAction
+    std::string type;          // "manual", "auto", anything else never fires
+    bool repeat = false;       // false: fires only while timesTriggered is 0
+    std::string text;          // label shown while a manual action is in reach
+    Vec2 position;             // trigger point, cells; reach is < 1.0
+    bool lookAt = false;       // turn to face position when fired
+    int32_t timesTriggered = 0;
+};
+
+// One area of the world, loaded once and then plain mutable world state that
+// the renderer, movement and the story read and change in place. Positions
+// are in cells: cell (x, y) covers [x, x+1) x [y, y+1); x runs along the
+// columns of the map images, y along their rows. Not copyable.
+struct Level {
+    std::string name;
+    uint32_t width = 0;
+    uint32_t height = 0;
+    Vec2 start;
+    float rotation = 0.0f;  // degrees; 0 faces -x, 90 faces -y
+    bool hasFloor = false;
+    bool hasCeiling = false;
+    bool useLighting = false;
+    bool useSideShading = false;
+    bool transparentWall = false;
+    std::vector<Wall> walls;               // Wall number n is walls[n - 1]
+    CellGrid<int32_t> wallGrid;            // 0 open, n >= 1 a Wall number
+    CellGrid<int32_t> ceilingGrid;         // empty unless hasCeiling
+    CellGrid<int32_t> floorGrid;           // empty unless hasFloor
+    CellGrid<bool> collisionGrid;          // true blocks the player
+    uint32_t backgroundColor = 0;          // 0xAARRGGBB
+    std::vector<SpriteDefinition> spriteDefinitions;
+    std::vector<Sprite> sprites;
+    std::vector<Action> actions;           // the story may append more
+
+    Level() = default;
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+    const std::string& getName() const { return name; }
+};
+
+// Loads "data/levels/" + name + "/main.xml" and its four map images (paths
+// relative to the working directory) and checks every invariant the renderer
+// and movement rely on. Returns null, after one log line naming the file and
+// what is wrong, for a level that is missing, malformed or broken.
+std::unique_ptr<Level> loadLevel(const std::string& name);
