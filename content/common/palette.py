@@ -45,6 +45,10 @@ COLOURS = {
     "grass_dark": (52, 66, 42),
     "grass": (72, 90, 54),
     "grass_light": (98, 116, 70),
+    # the barn's weathered red-brown boards
+    "barn_dark": (70, 34, 30),
+    "barn": (98, 46, 38),
+    "barn_light": (124, 64, 50),
     # roofs
     "thatch": (120, 100, 60),
     "shingle": (76, 60, 62),
