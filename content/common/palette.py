@@ -45,6 +45,10 @@ COLOURS = {
     "grass_dark": (52, 66, 42),
     "grass": (72, 90, 54),
     "grass_light": (98, 116, 70),
+    # the barn's weathered red-brown boards
+    "barn_dark": (70, 34, 30),
+    "barn": (98, 46, 38),
+    "barn_light": (124, 64, 50),
     # roofs
     "thatch": (120, 100, 60),
     "shingle": (76, 60, 62),
@@ -79,6 +83,10 @@ COLOURS = {
     "iron": (110, 116, 122),
     "iron_light": (170, 176, 182),
     "gold": (200, 166, 70),
+    # interface panels (white text stands on these)
+    "panel": (38, 34, 42),
+    "panel_well": (24, 22, 28),
+    "panel_mark": (196, 180, 140),
 }
 
 

@@ -1,0 +1,1058 @@
+"""Wall, floor and ceiling textures, drawn procedurally with the palette.
+
+Every texture is 64 texels wide and tiles sideways; floor textures tile both
+ways. Cyan is left where the sky (or the far border wall) should show.
+Each generator takes its own seeded random source, so output never varies.
+"""
+import numpy as np
+
+from art.canvas import Canvas, value_noise, fbm, normalise, voronoi, jittered_points
+
+W = 64
+
+
+def rng_for(name):
+    seed = sum((i + 1) * ord(c) for i, c in enumerate(name))
+    return np.random.default_rng(seed)
+
+
+# == ground ==================================================================
+
+def grass(rng):
+    c = Canvas(W, 64)
+    f = fbm(W, 64, rng, ((16, 0.6), (8, 0.25), (4, 0.15)))
+    f = normalise(f + rng.random((64, W)) * 0.35)
+    c.tones(f, ["grass_dark", "grass", "grass", "grass_light"], cuts=[0.3, 0.55, 0.82])
+    # little blades: a light texel with a dark one under it
+    for _ in range(70):
+        x, y = rng.integers(0, W), rng.integers(0, 64)
+        c.px(x, y, "grass_light")
+        c.px(x, (y + 1) % 64, "grass_dark")
+    for _ in range(4):  # stones
+        x, y = rng.integers(0, W), rng.integers(0, 62)
+        c.rect(x, y, x + 2, y + 1, "stone_light")
+        c.rect(x, y + 1, x + 2, y + 2, "stone")
+    for col in ("plaster_light", "flame", "plaster_light", "cloth_purple", "flame_light"):
+        x, y = rng.integers(1, W - 1), rng.integers(1, 63)
+        c.px(x, y, col)
+        c.px(x - 1, y, "grass_light")
+        c.px(x + 1, y, "grass_light")
+    return c
+
+
+def road(rng):
+    c = Canvas(W, 64)
+    f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
+    f = normalise(f + rng.random((64, W)) * 0.3)
+    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.25, 0.55, 0.86])
+    # two wheel ruts running along y, so a road of cells lines up
+    xs = np.arange(W)
+    for rx in (14, 48):
+        for y in range(64):
+            wob = int(round(np.sin((y / 64) * 2 * np.pi) * 1.0))
+            for dx in (-2, -1, 0, 1):
+                x = rx + dx + wob
+                if dx in (-2, 1):
+                    if rng.random() < 0.6:
+                        c.px(x, y, "mud")
+                else:
+                    c.px(x, y, "mud" if rng.random() < 0.8 else "wood_dark")
+            c.px(rx + 2 + wob, y, "straw_dark" if rng.random() < 0.4 else "earth")
+    for _ in range(10):
+        x, y = rng.integers(0, W), rng.integers(0, 64)
+        c.px(x, y, "stone_light")
+    return c
+
+
+def cobbles(rng):
+    c = Canvas(W, 64)
+    pts = jittered_points(W, 64, 6, 6, rng, 0.6)
+    idx, f1, f2 = voronoi(W, 64, pts)
+    shade = np.array([rng.random() for _ in pts])[idx]
+    # a light upper-left rim per stone
+    ys, xs = np.mgrid[0:64, 0:W]
+    px_ = np.array([p[0] for p in pts])[idx]
+    py_ = np.array([p[1] for p in pts])[idx]
+    dx = (xs - px_ + W / 2) % W - W / 2
+    dy = (ys - py_ + 32) % 64 - 32
+    lit = -(dx + dy) / (np.sqrt(dx * dx + dy * dy) + 1e-6)
+    val = shade * 0.55 + (lit * 0.5 + 0.5) * (f1 / (f1 + 3)) * 0.6 + rng.random((64, W)) * 0.15
+    c.tones(normalise(val), ["stone_dark", "stone", "stone_light", "stone_pale"], cuts=[0.2, 0.55, 0.88])
+    edge = (f2 - f1) < 1.6
+    c.put(edge, "shadow")
+    c.put(((f2 - f1) < 2.6) & ~edge & (dy > 0) & (lit < 0), "stone_dark")
+    return c
+
+
+def field(rng):
+    c = Canvas(W, 64)
+    f = fbm(W, 64, rng)
+    for y in range(64):
+        phase = y % 8
+        for x in range(W):
+            v = f[y, x]
+            if phase in (0, 1):
+                name = "mud"
+            elif phase == 2:
+                name = "earth"
+            elif phase in (3, 4, 5):
+                name = "earth" if v < 0.7 else "straw_dark"
+            else:
+                name = "mud" if v < 0.5 else "earth"
+            c.px(x, y, name)
+    # rows of green shoots along the ridges
+    for ridge in range(8):
+        y = ridge * 8 + 4
+        x = int(rng.integers(0, 4))
+        while x < W:
+            c.px(x, y - 1, "grass_light")
+            c.px(x, y, "grass")
+            if rng.random() < 0.5:
+                c.px(x + 1, y - 2, "grass_light")
+            x += int(rng.integers(3, 6))
+    return c
+
+
+def hay(rng):
+    c = Canvas(W, 64)
+    f = fbm(W, 64, rng, ((16, 0.4), (8, 0.3), (4, 0.3)))
+    c.tones(f, ["earth", "straw_dark", "straw", "thatch"], cuts=[0.2, 0.45, 0.8])
+    # loose stalks in every direction
+    for _ in range(90):
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        dx, dy = [(1, 0), (1, 1), (0, 1), (1, -1)][int(rng.integers(0, 4))]
+        n = int(rng.integers(3, 7))
+        col = ["straw", "parchment", "straw_dark"][int(rng.integers(0, 3))]
+        for i in range(n):
+            c.px(x + dx * i, (y + dy * i) % 64, col)
+    return c
+
+
+# == timber and plaster cabins ==============================================
+
+ROOF = 38       # rows of shingle roof at the top of a cabin wall
+STOREY = 64
+
+
+def shingle_roof(c, rows, rng):
+    """A shingle roof seen from the eaves: staggered courses, dark gaps."""
+    c.rect(0, 0, W, rows, "shingle")
+    course = 6
+    for k, y0 in enumerate(range(1, rows - 3, course)):
+        off = 4 if k % 2 else 0
+        for y in range(y0, min(y0 + course, rows - 3)):
+            for x in range(W):
+                c.px(x, y, "shingle")
+        c.hline(0, W, y0 + course - 1, "shingle_dark")
+        for x in range(off, W + off, 8):
+            c.vline(x, y0, y0 + course, "shingle_dark")
+            c.px(x + 1, y0, "stone")  # a worn light corner
+        for _ in range(3):
+            x = int(rng.integers(0, W))
+            c.px(x, y0 + 2, "shingle_dark")
+    c.hline(0, W, 0, "shingle_dark")
+    # ridge cap
+    c.hline(0, W, 0, "shadow")
+    # the eave board and its shadow on the wall
+    c.rect(0, rows - 3, W, rows - 1, "wood_dark")
+    c.hline(0, W, rows - 3, "wood")
+    c.hline(0, W, rows - 1, "shadow")
+    c.hline(0, W, rows, "plaster_dark")
+
+
+def timber_frame(c, top, bottom, rng, plinth=6):
+    """Plaster panels between oak posts and beams, rows [top, bottom)."""
+    f = fbm(W, c.h, rng, ((8, 0.5), (4, 0.5)))
+    region = np.zeros((c.h, W), bool)
+    region[top:bottom] = True
+    c.tones(f, ["plaster_dark", "plaster", "plaster", "plaster_light"], mask=region, cuts=[0.18, 0.5, 0.85])
+    # stone plinth
+    ground = bottom - plinth
+    for y in range(ground, bottom):
+        for x in range(W):
+            c.px(x, y, "stone")
+    for y in range(ground, bottom, 3):
+        c.hline(0, W, y, "stone_dark")
+        off = 0 if (y // 3) % 2 else 5
+        for x in range(off, W + off, 10):
+            c.vline(x, y, y + 3, "stone_dark")
+            c.px(x + 1, y + 1, "stone_light")
+    # posts at the seam and the middle, beams at sill and storey line
+    def post(x0, width=5):
+        c.rect(x0, top, x0 + width, ground, "wood")
+        c.vline(x0, top, ground, "wood_light")
+        c.vline(x0 + width - 1, top, ground, "wood_dark")
+    def beam(y, height=4):
+        c.rect(0, y, W, y + height, "wood")
+        c.hline(0, W, y, "wood_light")
+        c.hline(0, W, y + height - 1, "wood_dark")
+    post(-2)
+    post(30)
+    beam(top, 3)
+    storey_line = bottom - STOREY - 2
+    if storey_line > top + 6:
+        beam(storey_line)
+        # braces in the upper storey panels
+        for x0, x1 in ((3, 30), (35, 62)):
+            for i in range(storey_line - top - 3):
+                t = i / max(storey_line - top - 4, 1)
+                x = int(x0 + (x1 - x0 - 3) * t)
+                y = storey_line - 1 - i
+                if y <= top + 2:
+                    break
+                if x0 == 3:
+                    c.rect(x, y, x + 3, y + 1, "wood")
+                    c.px(x, y, "wood_dark")
+                else:
+                    xx = x1 - 3 - (x - x0)
+                    c.rect(xx, y, xx + 3, y + 1, "wood")
+                    c.px(xx + 2, y, "wood_dark")
+    beam(ground - 4)
+    # grain flecks in the wood and cracks in the plaster
+    for _ in range(12):
+        x, y = int(rng.integers(0, W)), int(rng.integers(top + 4, ground - 4))
+        c.px(x, y, "plaster_dark")
+    return ground
+
+
+def cabin_base(rng):
+    c = Canvas(W, 128)
+    shingle_roof(c, ROOF, rng)
+    ground = timber_frame(c, ROOF + 1, 128, rng)
+    return c, ground
+
+
+def cabin_wall(rng):
+    c, _ = cabin_base(rng)
+    # a small round vent in the gable storey
+    return c
+
+
+def cabin_door(rng):
+    c, ground = cabin_base(rng)
+    x0, x1, top = 18, 46, 76
+    c.rect(x0 - 2, top - 3, x1 + 2, ground, "wood_dark")          # frame
+    c.rect(x0 - 3, top - 4, x1 + 3, top - 1, "wood")               # lintel
+    c.hline(x0 - 3, x1 + 3, top - 4, "wood_light")
+    for x in range(x0, x1):
+        plank = (x - x0) // 7
+        col = "wood" if (x - x0) % 7 else "wood_dark"
+        c.vline(x, top, ground, col)
+        if (x - x0) % 7 == 1:
+            c.vline(x, top, ground, "wood_light")
+    for y in (top + 8, ground - 10):                                 # ledges
+        c.rect(x0, y, x1, y + 3, "wood_dark")
+        c.hline(x0, x1, y, "wood")
+    c.rect(x1 - 6, top + 24, x1 - 4, top + 27, "iron_light")         # latch
+    c.px(x1 - 5, top + 27, "iron_dark")
+    c.rect(x0 - 4, ground, x1 + 4, ground + 3, "stone_light")        # step
+    c.hline(x0 - 4, x1 + 4, ground + 3, "stone_dark")
+    return c
+
+
+def cabin_window(rng):
+    c, ground = cabin_base(rng)
+    x0, x1, y0, y1 = 40 - 16, 40 + 0, 80, 102
+    x0, x1 = 12, 26
+    for wx in (12, 38):
+        x0, x1 = wx, wx + 14
+        c.rect(x0 - 1, y0 - 1, x1 + 1, y1 + 1, "wood_dark")
+        c.rect(x0, y0, x1, y1, "night")
+        c.rect(x0 + 1, y0 + 1, x1 - 1, y0 + 4, "sky")               # glint
+        c.vline((x0 + x1) // 2, y0, y1, "wood_dark")
+        c.hline(x0, x1, (y0 + y1) // 2, "wood_dark")
+        c.rect(x0 - 2, y1, x1 + 2, y1 + 2, "wood_light")              # sill
+        c.hline(x0 - 2, x1 + 2, y1 + 2, "shadow")
+    # a shutter hung open beside each window
+    for sx in (6, 52):
+        c.rect(sx, y0 - 1, sx + 6, y1 + 1, "cloth_green")
+        c.vline(sx, y0 - 1, y1 + 1, "shadow")
+        for y in range(y0 + 1, y1, 3):
+            c.hline(sx + 1, sx + 6, y, "grass_dark")
+    return c
+
+
+# == the church ==============================================================
+
+def stone_courses(c, top, bottom, rng, course=8):
+    f = fbm(W, c.h, rng, ((8, 0.6), (4, 0.4)))
+    region = np.zeros((c.h, W), bool)
+    region[top:bottom] = True
+    c.tones(f, ["stone_dark", "stone", "stone", "stone_light"], mask=region, cuts=[0.22, 0.55, 0.85])
+    for k, y in enumerate(range(top, bottom, course)):
+        # block joints: courses alternate, blocks vary in length
+        c.hline(0, W, y, "shadow")
+        c.hline(0, W, y + 1, "stone_light") if k % 3 == 0 else None
+        x = int(rng.integers(0, 8)) + (8 if k % 2 else 0)
+        start = x
+        while x < start + W:
+            c.vline(x, y, min(y + course, bottom), "shadow")
+            c.vline(x + 1, y + 1, min(y + course, bottom), "stone_light")
+            x += int(rng.integers(12, 20))
+            if x >= start + W - 6:
+                break
+
+
+def church_base(rng):
+    c = Canvas(W, 192)
+    stone_courses(c, 10, 192, rng)
+    # a cornice at the top with cyan sky above its crenels
+    c.rect(0, 0, W, 10, "cyan")
+    for x in range(0, W, 16):
+        c.rect(x, 0, x + 10, 6, "stone")
+        c.hline(x, x + 10, 0, "stone_light")
+        c.vline(x + 9, 0, 6, "stone_dark")
+    c.rect(0, 6, W, 10, "stone_light")
+    c.hline(0, W, 9, "stone_dark")
+    c.hline(0, W, 10, "shadow")
+    # a plinth
+    c.rect(0, 184, W, 192, "stone_dark")
+    c.hline(0, W, 184, "stone_light")
+    return c
+
+
+def arch(c, x0, x1, top, bottom, inner, frame="stone_pale"):
+    """An arched opening [x0, x1) from top (apex) to bottom."""
+    cx = (x0 + x1 - 1) / 2
+    r = (x1 - x0) / 2
+    for y in range(top - 2, bottom):
+        for x in range(x0 - 2, x1 + 2):
+            dy = y - (top + r)
+            inside_o = (y >= top + r and x0 - 2 <= x < x1 + 2) or (dy < 0 and (x - cx) ** 2 + dy * dy <= (r + 2) ** 2)
+            inside_i = (y >= top + r and x0 <= x < x1) or (dy < 0 and (x - cx) ** 2 + dy * dy <= r * r)
+            if inside_i:
+                c.px(x, y, inner)
+            elif inside_o:
+                c.px(x, y, frame)
+
+
+def church_wall(rng):
+    c = church_base(rng)
+    arch(c, 27, 37, 34, 84, "night")
+    c.vline(32, 40, 84, "stone_dark")          # the mullion
+    c.rect(28, 50, 32, 54, "cloth_blue")       # a hint of coloured glass
+    c.rect(33, 60, 36, 64, "cloth_red")
+    c.rect(25, 84, 39, 87, "stone_pale")       # sill
+    c.hline(25, 39, 87, "shadow")
+    return c
+
+
+def church_door(rng):
+    c = church_base(rng)
+    arch(c, 16, 48, 118, 184, "wood_dark")
+    for x in range(16, 48):
+        if (x - 16) % 4 == 0:
+            c.vline(x, 120, 184, "wood")
+    c.vline(31, 120, 184, "ink")
+    c.vline(32, 120, 184, "ink")
+    for y in (140, 166):
+        c.rect(16, y, 48, y + 2, "iron_dark")
+        c.hline(16, 48, y, "iron")
+    c.rect(28, 152, 30, 156, "iron_light")
+    c.rect(34, 152, 36, 156, "iron_light")
+    # a small cross above the door
+    c.rect(31, 88, 33, 104, "stone_pale")
+    c.rect(27, 92, 37, 94, "stone_pale")
+    c.vline(33, 88, 104, "stone_dark")
+    c.rect(14, 184, 50, 188, "stone_light")
+    return c
+
+
+# == woods, hedges, fences ===================================================
+
+def trees(rng):
+    c = Canvas(W, 128)
+    # trunks first, then crowns over them
+    for tx in (8, 30, 50):
+        c.rect(tx, 70, tx + 4, 128, "wood_dark")
+        c.vline(tx, 70, 128, "wood")
+    crown = np.zeros((128, W))
+    ys, xs = np.mgrid[0:128, 0:W]
+    for cx, cy, r in ((10, 46, 20), (32, 32, 22), (52, 52, 20), (-2, 70, 16), (44, 76, 18), (22, 84, 16), (62, 30, 15)):
+        dx = np.abs(xs - cx)
+        dx = np.minimum(dx, W - dx)
+        d = np.sqrt(dx ** 2 + ((ys - cy) * 0.9) ** 2)
+        crown = np.maximum(crown, 1 - d / r)
+    # pines: tall triangles
+    for px_, base, height, half in ((20, 110, 96, 12), (42, 104, 100, 11), (60, 112, 90, 10)):
+        for y in range(base - height, base):
+            t = (y - (base - height)) / height
+            wdt = half * t + 1
+            for x in range(int(px_ - wdt), int(px_ + wdt) + 1):
+                crown[y, x % W] = max(crown[y, x % W], 0.35 + 0.4 * t * (1 - abs(x - px_) / (wdt + 1)))
+    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
+    edge = crown + (n - 0.5) * 0.5
+    inside = edge > 0.12
+    shade = normalise(n * 0.6 + (1 - ys / 128) * 0.4 + crown * 0.3)
+    c.tones(shade, ["night", "grass_dark", "grass_dark", "grass"], mask=inside, cuts=[0.3, 0.55, 0.82])
+    # lower rows: undergrowth in front of the trunks
+    under = ys > 112 + (n * 10).astype(int)
+    c.tones(n, ["night", "grass_dark", "grass"], mask=under, cuts=[0.4, 0.75])
+    return c
+
+
+def hedge(rng):
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((8, 0.5), (4, 0.5)))
+    ys, xs = np.mgrid[0:64, 0:W]
+    top = 22 + (value_noise(W, 64, 4, 64, rng)[0] * 8).astype(int)
+    inside = ys >= top[None, :]
+    body = normalise(n + (ys / 64) * -0.2 + rng.random((64, W)) * 0.3)
+    c.tones(body, ["night", "grass_dark", "grass_dark", "grass", "grass_light"], mask=inside, cuts=[0.18, 0.4, 0.65, 0.88])
+    # shade at the foot
+    c.put(inside & (ys > 58), "night")
+    for x in range(W):
+        c.px(x, int(top[x]), "grass")
+    return c
+
+
+def fence(rng):
+    c = Canvas(W, 64)
+    # posts: one at the seam
+    for x0 in (-3,):
+        c.rect(x0, 14, x0 + 6, 64, "wood")
+        c.vline(x0, 14, 64, "wood_light")
+        c.vline(x0 + 5, 14, 64, "wood_dark")
+        c.rect(x0, 13, x0 + 6, 14, "wood_dark")
+    for y0 in (22, 38):
+        for x in range(3, W - 3):
+            sag = int(round(np.sin((x - 3) / (W - 6) * np.pi) * 2))
+            for k, col in enumerate(("wood_light", "wood", "wood", "wood_dark")):
+                c.px(x, y0 + sag + k, col)
+        for _ in range(5):
+            x = int(rng.integers(6, W - 6))
+            c.px(x, y0 + 1 + int(round(np.sin((x - 3) / (W - 6) * np.pi) * 2)), "wood_dark")
+    # tall grass along the foot
+    for x in range(W):
+        h = int(4 + rng.integers(0, 7))
+        for y in range(64 - h, 64):
+            c.px(x, y, "grass_dark" if y > 60 or rng.random() < 0.5 else "grass")
+        c.px(x, 64 - h, "grass_light")
+    return c
+
+
+def woodpile(rng):
+    c = Canvas(W, 64, "shadow")
+    # a little roof and the stack beneath it
+    c.rect(0, 0, W, 10, "cyan")
+    c.rect(0, 6, W, 11, "shingle")
+    c.hline(0, W, 6, "shingle_dark")
+    c.hline(0, W, 10, "shadow")
+    r = 5
+    for row, y in enumerate(range(12, 64, 10)):
+        off = 0 if row % 2 else 5
+        for x in range(off, W + off, 10):
+            for yy in range(-r, r + 1):
+                for xx in range(-r, r + 1):
+                    d = (xx * xx + yy * yy) ** 0.5
+                    if d <= r:
+                        col = "wood_pale" if d < r - 2 else ("wood_light" if d < r - 0.8 else "wood_dark")
+                        c.px(x + xx, y + 5 + yy, col)
+            c.px(x, y + 5, "wood")
+            c.px(x + 1, y + 4, "wood")
+            c.px(x - 2, y + 3, "wood_light")
+    return c
+
+
+# == barn ===================================================================
+
+def barn_planks(c, top, bottom, rng):
+    n = fbm(W, c.h, rng, ((16, 0.3), (4, 0.4), (2, 0.3)))
+    for x in range(W):
+        plank = x // 8
+        tone = ["barn", "barn_dark", "barn", "barn_light", "barn", "barn_dark", "barn", "barn"][plank]
+        for y in range(top, bottom):
+            v = n[y, x]
+            col = tone
+            if v > 0.8:
+                col = "barn_light" if tone != "barn_light" else "barn"
+            elif v < 0.15:
+                col = "barn_dark"
+            c.px(x, y, col)
+        if x % 8 == 0:
+            c.vline(x, top, bottom, "shadow")
+    for x in range(2, W, 8):         # nail heads
+        for y in (top + 6, bottom - 8):
+            c.px(x + 2, y, "iron_dark")
+
+
+def barn_base(rng):
+    c = Canvas(W, 128)
+    # the roof edge: dark boards with cyan above a ragged ridge
+    c.rect(0, 0, W, 12, "shingle_dark")
+    for x in range(0, W, 4):
+        c.vline(x, 0, 12, "shadow")
+    c.rect(0, 12, W, 15, "wood_dark")
+    c.hline(0, W, 15, "ink")
+    barn_planks(c, 16, 122, rng)
+    c.rect(0, 122, W, 128, "mud")
+    c.hline(0, W, 122, "shadow")
+    return c
+
+
+def barn_wall(rng):
+    c = barn_base(rng)
+    # loft hatch
+    c.rect(20, 28, 44, 52, "wood_dark")
+    c.rect(22, 30, 42, 50, "barn_light")
+    for x in range(22, 42, 5):
+        c.vline(x, 30, 50, "barn_dark")
+    for i in range(20):
+        c.px(22 + i, 30 + i, "wood_dark")
+    c.rect(18, 26, 46, 28, "wood")
+    return c
+
+
+def barn_door(rng):
+    c = barn_base(rng)
+    c.rect(4, 52, 60, 122, "wood_dark")
+    for x0 in (6, 33):
+        for x in range(x0, x0 + 25):
+            col = ["barn", "barn_light", "barn", "barn_dark"][((x - x0) // 6) % 4]
+            c.vline(x, 54, 122, col)
+            if (x - x0) % 6 == 0:
+                c.vline(x, 54, 122, "shadow")
+        # z-brace
+        c.rect(x0, 56, x0 + 25, 59, "wood")
+        c.rect(x0, 116, x0 + 25, 119, "wood")
+        for i in range(56):
+            x = x0 + int(i * 24 / 56)
+            c.rect(x, 116 - i, x + 3, 117 - i, "wood")
+    c.vline(31, 54, 122, "ink")
+    c.vline(32, 54, 122, "ink")
+    # the bar across and the padlock
+    c.rect(2, 84, 62, 89, "wood_light")
+    c.hline(2, 62, 88, "wood_dark")
+    c.rect(29, 88, 35, 95, "iron")
+    c.rect(30, 85, 34, 88, "iron_light")
+    c.px(31, 86, "ink"); c.px(32, 86, "ink")
+    c.px(32, 91, "ink")
+    c.hline(29, 35, 94, "iron_dark")
+    return c
+
+
+# == cliffs and the cave from outside ========================================
+
+def rock_face(c, top, bottom, rng, tones=("rock_dark", "stone_dark", "stone", "stone_light"), cells=(5, 6)):
+    h = c.h
+    pts = jittered_points(W, h, cells[0], cells[1], rng, 0.8)
+    idx, f1, f2 = voronoi(W, h, pts)
+    shade = np.array([rng.random() for _ in pts])[idx]
+    ys, xs = np.mgrid[0:h, 0:W]
+    py_ = np.array([p[1] for p in pts])[idx]
+    n = fbm(W, h, rng, ((8, 0.5), (4, 0.5)))
+    val = normalise(shade * 0.4 + n * 0.4 - (ys - py_) / 30.0 * 0.4 + rng.random((h, W)) * 0.1)
+    region = np.zeros((h, W), bool)
+    region[top:bottom] = True
+    c.tones(val, list(tones), mask=region, cuts=[0.2, 0.5, 0.8])
+    c.put(region & ((f2 - f1) < 1.4), tones[0])
+    return val, f1, f2
+
+
+def cliff_base(rng):
+    c = Canvas(W, 128)
+    rock_face(c, 0, 128, rng)
+    ys = np.arange(128)[:, None]
+    n = value_noise(W, 128, 8, 128, rng)[0]
+    top = (6 + n * 10).astype(int)
+    for x in range(W):
+        c.rect(x, 0, x + 1, top[x], "cyan")
+        c.px(x, top[x], "grass_light")
+        c.px(x, top[x] + 1, "grass")
+        c.px(x, top[x] + 2, "grass_dark")
+        if x % 3 == 0:
+            c.px(x, top[x] - 1, "grass")
+    # moss patches
+    m = fbm(W, 128, rng, ((16, 0.6), (4, 0.4)))
+    mask = (m > 0.78)
+    mask[:20] = False
+    c.put(mask, "grass_dark")
+    c.put(mask & (m > 0.86), "grass")
+    return c
+
+
+def cliff(rng):
+    return cliff_base(rng)
+
+
+def cave_mouth(rng):
+    c = cliff_base(rng)
+    # the opening: a rounded dark mouth, darker deep inside
+    for y in range(50, 128):
+        for x in range(10, 54):
+            cx, r = 31.5, 22
+            top = 50 + r
+            if y < top and (x - cx) ** 2 + ((y - top) * 1.0) ** 2 > r * r:
+                continue
+            d = min(x - 10, 53 - x, y - 50)
+            c.px(x, y, "night" if d < 5 else "ink")
+    # timber props: two posts and a lintel
+    for x0 in (12, 48):
+        c.rect(x0, 66, x0 + 4, 128, "wood")
+        c.vline(x0, 66, 128, "wood_light")
+        c.vline(x0 + 3, 66, 128, "wood_dark")
+    c.rect(10, 62, 54, 67, "wood")
+    c.hline(10, 54, 62, "wood_light")
+    c.hline(10, 54, 66, "wood_dark")
+    for x in (14, 50):
+        c.px(x + 1, 64, "iron")
+    return c
+
+
+# == cabin interiors ========================================================
+
+def room_planks(rng):
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((16, 0.3), (4, 0.3), (2, 0.4)))
+    for x in range(W):
+        plank = x // 8
+        base = ["wood", "wood_dark", "wood", "wood", "wood_dark", "wood", "wood_light", "wood"][plank]
+        for y in range(64):
+            col = base
+            v = n[y, x]
+            if v > 0.82:
+                col = "wood_light" if base != "wood_light" else "wood_pale"
+            elif v < 0.18:
+                col = "wood_dark"
+            c.px(x, y, col)
+        if x % 8 == 0:
+            c.vline(x, 0, 64, "shadow")
+    for x in range(0, W, 8):
+        c.px(x + 3, 6, "iron_dark")
+        c.px(x + 3, 57, "iron_dark")
+    c.rect(0, 60, W, 64, "wood_dark")     # skirting
+    c.hline(0, W, 60, "wood")
+    return c
+
+
+def room_plaster(rng):
+    c = Canvas(W, 64)
+    f = fbm(W, 64, rng, ((8, 0.5), (4, 0.5)))
+    c.tones(f, ["plaster_dark", "plaster", "plaster", "plaster_light"], cuts=[0.15, 0.5, 0.85])
+    c.rect(0, 0, W, 8, "wood")           # the beam under the ceiling
+    c.hline(0, W, 0, "wood_light")
+    c.hline(0, W, 7, "wood_dark")
+    c.hline(0, W, 8, "plaster_dark")
+    c.rect(0, 58, W, 64, "wood_dark")    # skirting
+    c.hline(0, W, 58, "wood")
+    for _ in range(3):
+        x, y = int(rng.integers(4, 60)), int(rng.integers(14, 50))
+        for i in range(int(rng.integers(3, 7))):
+            c.px(x + i // 2, y + i, "plaster_dark")
+    return c
+
+
+def room_door(rng):
+    c = room_planks(rng)
+    c.rect(14, 6, 50, 60, "wood_dark")
+    for x in range(16, 48):
+        col = "wood_light" if (x - 16) % 8 == 1 else ("shadow" if (x - 16) % 8 == 0 else "wood")
+        c.vline(x, 8, 58, col)
+    for y in (14, 46):
+        c.rect(16, y, 48, y + 3, "wood_dark")
+        c.hline(16, 48, y, "wood_light")
+    c.rect(41, 30, 45, 34, "iron")
+    c.px(44, 31, "iron_light")
+    c.hline(16, 48, 58, "flame_light")     # daylight under the door
+    c.hline(16, 48, 59, "straw")
+    return c
+
+
+def room_window(rng):
+    c = room_plaster(rng)
+    x0, x1, y0, y1 = 20, 44, 16, 42
+    c.rect(x0 - 2, y0 - 2, x1 + 2, y1 + 2, "wood_dark")
+    c.rect(x0, y0, x1, y1, "sky_light")
+    c.rect(x0, y0 + 8, x1, y1, "sky")
+    c.rect(x0, y1 - 6, x1, y1, "grass_light")   # the meadow outside
+    c.vline(31, y0, y1, "wood_dark")
+    c.vline(32, y0, y1, "wood_dark")
+    c.hline(x0, x1, 28, "wood_dark")
+    # curtains
+    for x0c, x1c in ((14, 22), (42, 50)):
+        for x in range(x0c, x1c):
+            col = "cloth_red" if (x % 3) else "blood_dark"
+            c.vline(x, 12, 46, col)
+        c.hline(x0c, x1c, 12, "wood")
+    c.rect(12, 11, 52, 13, "wood_dark")
+    c.rect(16, y1 + 2, 48, y1 + 5, "wood_light")
+    c.hline(16, 48, y1 + 5, "wood_dark")
+    return c
+
+
+def room_shelf(rng):
+    c = room_planks(rng)
+    # shelf with brackets
+    c.rect(6, 34, 58, 38, "wood_light")
+    c.hline(6, 58, 37, "wood_dark")
+    c.hline(6, 58, 38, "shadow")
+    for x in (10, 52):
+        c.rect(x, 38, x + 2, 44, "wood_dark")
+    # the framed family picture
+    c.rect(22, 14, 42, 34, "gold")
+    c.rect(23, 15, 41, 33, "wood_dark")
+    c.rect(24, 16, 40, 32, "parchment")
+    # three figures: husband, wife, little boy
+    for cx, top, cloth in ((28, 19, "cloth_brown"), (35, 20, "cloth_blue"), (32, 25, "cloth_green")):
+        c.rect(cx - 1, top, cx + 1, top + 2, "skin_shadow")
+        c.rect(cx - 2, top + 2, cx + 2, 32, cloth)
+    c.hline(24, 40, 31, "parchment_dark")
+    c.px(23, 15, "gold"); c.px(40, 15, "iron_light")
+    # a candle and a jar
+    c.rect(12, 28, 14, 34, "plaster_light")
+    c.px(12, 27, "flame"); c.px(12, 26, "flame_light")
+    c.rect(46, 27, 52, 34, "stone_light")
+    c.hline(46, 52, 27, "stone_pale")
+    return c
+
+
+def room_hearth(rng):
+    c = Canvas(W, 64)
+    stone_courses(c, 0, 64, rng, course=8)
+    c.rect(10, 24, 54, 60, "stone_pale")
+    c.rect(13, 27, 51, 60, "ink")
+    for y in range(27, 60):     # soot darkens toward the top
+        if y < 40:
+            c.hline(13, 51, y, "night")
+    # logs and embers
+    c.rect(16, 52, 48, 56, "wood_dark")
+    c.hline(16, 48, 52, "wood")
+    for x, y, col in ((20, 50, "glow"), (24, 49, "flame"), (28, 51, "blood"), (32, 48, "flame"),
+                      (36, 50, "glow"), (40, 49, "flame_light"), (44, 51, "blood"), (30, 50, "flame_light")):
+        c.px(x, y, col); c.px(x + 1, y, col); c.px(x, y + 1, "glow")
+    for x in range(16, 48, 3):
+        c.px(x, 55, "blood" if x % 2 else "glow")
+    c.rect(6, 20, 58, 24, "wood_dark")       # mantel
+    c.hline(6, 58, 20, "wood_light")
+    c.rect(8, 60, 56, 64, "stone_dark")
+    c.rect(26, 14, 32, 20, "iron_dark")      # a pot on the mantel
+    c.hline(26, 32, 14, "iron")
+    return c
+
+
+def room_cupboard(rng):
+    c = room_planks(rng)
+    c.rect(6, 4, 58, 62, "wood_dark")
+    c.rect(8, 6, 56, 34, "shadow")
+    for y in (6, 20, 34):
+        c.rect(8, y + 10, 56, y + 13, "wood_light")
+        c.hline(8, 56, y + 13, "wood_dark")
+    # plates leaning on the top shelves
+    for i, x in enumerate(range(11, 54, 8)):
+        c.rect(x, 8, x + 6, 16, "plaster_light" if i % 2 else "cloth_blue")
+        c.rect(x + 2, 10, x + 4, 14, "plaster")
+    for x, col in ((12, "iron_dark"), (22, "wood_pale"), (32, "iron"), (42, "stone_light")):
+        c.rect(x, 24, x + 7, 30, col)
+        c.hline(x, x + 7, 24, "iron_light" if col.startswith("iron") else "plaster_light")
+    # doors below
+    for x0 in (8, 33):
+        c.rect(x0, 37, x0 + 23, 60, "wood")
+        c.rect(x0 + 3, 40, x0 + 20, 57, "wood_light")
+        c.rect(x0 + 4, 41, x0 + 19, 56, "wood")
+    c.px(30, 48, "iron_light"); c.px(34, 48, "iron_light")
+    return c
+
+
+def floor_boards(rng):
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((16, 0.2), (4, 0.3), (2, 0.5)))
+    for y in range(64):
+        row = y // 8
+        tone = ["wood", "wood_light", "wood", "wood_dark", "wood", "wood_light", "wood", "wood_dark"][row]
+        for x in range(W):
+            v = n[y, x] * 0.6 + (np.sin(x * 0.5 + row * 2) * 0.5 + 0.5) * 0.4
+            col = tone
+            if v > 0.72:
+                col = "wood_light" if tone != "wood_light" else "wood_pale"
+            elif v < 0.22:
+                col = "wood_dark"
+            c.px(x, y, col)
+        if y % 8 == 0:
+            c.hline(0, W, y, "shadow")
+    for row in range(8):      # board ends, staggered, with nails
+        x = (row * 23 + 11) % W
+        c.vline(x, row * 8, row * 8 + 8, "shadow")
+        c.px(x + 2, row * 8 + 2, "iron_dark")
+        c.px(x + 2, row * 8 + 5, "iron_dark")
+    return c
+
+
+def ceiling_beams(rng):
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((8, 0.3), (2, 0.7)))
+    for x in range(W):
+        for y in range(64):
+            c.px(x, y, "wood_dark" if n[y, x] < 0.3 else "wood")
+        if x % 8 == 0:
+            c.vline(x, 0, 64, "shadow")
+    c.rect(0, 24, W, 40, "wood_dark")
+    c.hline(0, W, 24, "wood")
+    c.hline(0, W, 39, "shadow")
+    c.hline(0, W, 40, "ink")
+    for x in range(4, W, 16):
+        c.px(x, 31, "shadow")
+        c.px(x + 1, 32, "shadow")
+    return c
+
+
+# == the cave ===============================================================
+
+def cave_floor(rng):
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
+    val = normalise(n + rng.random((64, W)) * 0.25)
+    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.88])
+    wet = fbm(W, 64, rng, ((16, 0.7), (8, 0.3))) > 0.72
+    c.put(wet, "rock_wet")
+    c.put(wet & (rng.random((64, W)) < 0.12), "stone_light")
+    for _ in range(30):
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        c.px(x, y, "stone_dark")
+        c.px(x + 1, y, "rock_light")
+    return c
+
+
+def cave_ceiling(rng):
+    c = Canvas(W, 64)
+    pts = jittered_points(W, 64, 4, 4, rng, 0.8)
+    idx, f1, f2 = voronoi(W, 64, pts)
+    shade = np.array([rng.random() for _ in pts])[idx]
+    val = normalise(shade * 0.5 + (1 - np.minimum(f1 / 10, 1)) * 0.5 + rng.random((64, W)) * 0.2)
+    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.86])
+    c.put((f2 - f1) < 1.4, "ink")
+    for (x, y) in pts:   # drips at the tips of the knobs
+        c.px(int(x), int(y), "rock_wet")
+        c.px(int(x) + 1, int(y), "stone_light")
+    return c
+
+
+def cave_floor_blood(rng):
+    c = cave_floor(rng_for("textures/cave_floor.png"))
+    ys, xs = np.mgrid[0:64, 0:W]
+    n = fbm(W, 64, rng, ((8, 0.6), (4, 0.4)))
+    d = np.sqrt((xs - 32) ** 2 + ((ys - 34) * 1.3) ** 2) / 22 + (n - 0.5) * 0.6
+    c.put(d < 1.0, "blood_dark")
+    c.put(d < 0.75, "blood")
+    c.put((d < 0.55) & (n > 0.6), "blood_dark")
+    # splashes
+    for _ in range(14):
+        a = rng.random() * 2 * np.pi
+        r = 22 + rng.random() * 8
+        x, y = int(32 + np.cos(a) * r), int(34 + np.sin(a) * r / 1.3)
+        c.px(x, y, "blood_dark")
+        if rng.random() < 0.5:
+            c.px(x + 1, y, "blood")
+    # a glint of wet on the pool
+    c.px(26, 28, "cloth_red"); c.px(27, 28, "cloth_red")
+    return c
+
+
+# The rock faces of the cave: one generator, fifteen characters. Each variant
+# changes the rock's grain and adds one distinguishing feature, all with the
+# same four dark wet tones so they belong together.
+CAVE_TONES = ("rock_dark", "rock", "rock_light", "rock_wet")
+
+
+def cave_rock_base(c, rng, cells=(4, 4), grain=0.0, strata=0):
+    h = c.h
+    pts = jittered_points(W, h, cells[0], cells[1], rng, 0.9)
+    idx, f1, f2 = voronoi(W, h, pts)
+    shade = np.array([rng.random() for _ in pts])[idx]
+    ys, xs = np.mgrid[0:h, 0:W]
+    py_ = np.array([p[1] for p in pts])[idx]
+    px_ = np.array([p[0] for p in pts])[idx]
+    dx = (xs - px_ + W / 2) % W - W / 2
+    dy = ys - py_
+    n = fbm(W, h, rng, ((16, 0.4), (8, 0.35), (4, 0.25)))
+    val = shade * 0.35 + n * 0.35 + np.clip(-(dy + dx * 0.4) / 24, -0.5, 0.5) * 0.5 + rng.random((h, W)) * 0.12
+    if strata:
+        val += np.sin(ys * 2 * np.pi / strata + n * 3) * 0.15
+    if grain:
+        val += np.sin((xs + ys * 0.5) * 2 * np.pi / 16 + n * 4) * grain
+    val = normalise(val)
+    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.85])
+    c.put((f2 - f1) < 1.3, "rock_dark")
+    c.put(((f2 - f1) < 0.7) & (dy < 0), "ink")
+    # wet sheen on the upper faces
+    c.put((val > 0.78) & (n > 0.55), "rock_wet")
+    return val, n
+
+
+def cave_rock(variant):
+    def make(rng):
+        c = Canvas(W, 64)
+        v = variant
+        cells = [(4, 4), (3, 3), (5, 4), (4, 3), (6, 5), (3, 4), (4, 5), (5, 5),
+                 (3, 2), (4, 4), (5, 3), (2, 3), (4, 6), (6, 4), (3, 3)][v - 1]
+        val, n = cave_rock_base(c, rng, cells,
+                                grain=0.12 if v in (4, 11) else 0.0,
+                                strata=[0, 0, 10, 0, 0, 14, 0, 0, 8, 0, 0, 12, 0, 0, 0][v - 1])
+        if v == 1:
+            # kept plain in its upper middle where the tally marks are cut:
+            # a smooth, slightly lighter slab
+            for y in range(8, 40):
+                for x in range(12, 52):
+                    c.px(x, y, "rock" if (x * 7 + y * 13) % 11 else "rock_light")
+            c.hline(12, 52, 40, "rock_dark")
+            c.vline(11, 8, 41, "rock_dark")
+            c.vline(52, 8, 41, "rock_dark")
+        elif v == 2:          # a long diagonal fissure
+            for i in range(64):
+                x = 10 + i * 44 // 64 + int(np.sin(i / 5) * 2)
+                c.px(x, i, "ink")
+                c.px(x + 1, i, "rock_dark")
+                c.px(x - 1, i, "rock_light")
+        elif v == 3:          # a pale mineral vein
+            for x in range(W):
+                y = int(30 + np.sin(x * 2 * np.pi / W) * 8)
+                c.px(x, y, "stone_light")
+                c.px(x, y + 1, "stone")
+        elif v == 5:          # water running down from a crack
+            for x0 in (20, 44):
+                for y in range(6, 64):
+                    c.px(x0 + (y // 16) % 2, y, "rock_wet")
+                    if y % 9 == 0:
+                        c.px(x0 + (y // 16) % 2, y, "sky_light")
+        elif v == 6:          # a ledge
+            c.rect(0, 40, W, 44, "rock_light")
+            c.hline(0, W, 40, "stone_light")
+            c.rect(0, 44, W, 47, "ink")
+        elif v == 7:          # pale lichen
+            m = fbm(W, 64, rng, ((8, 0.6), (4, 0.4))) > 0.75
+            c.put(m, "grass_dark")
+            c.put(m & (rng.random((64, W)) < 0.3), "stone_light")
+        elif v == 8:          # a big dark recess
+            ys, xs = np.mgrid[0:64, 0:W]
+            d = np.sqrt((xs - 30) ** 2 + ((ys - 36) * 1.4) ** 2)
+            c.put(d < 14, "rock_dark")
+            c.put(d < 10, "night")
+            c.put(d < 6, "ink")
+        elif v == 9:          # broken blocks
+            for y in (20, 42):
+                c.hline(0, W, y, "ink")
+                c.hline(0, W, y + 1, "rock_light")
+        elif v == 10:         # rust-red iron stain
+            m = fbm(W, 64, rng, ((16, 0.6), (4, 0.4)))
+            stain = (m > 0.68)
+            c.put(stain, "barn_dark")
+            c.put(stain & (m > 0.8), "blood_dark")
+        elif v == 12:         # pick marks: short parallel scars
+            for k in range(10):
+                x, y = int(rng.integers(4, 56)), int(rng.integers(4, 56))
+                for i in range(5):
+                    c.px(x + i, y + i // 2, "ink")
+                    c.px(x + i, y + i // 2 + 1, "rock_light")
+        elif v == 13:         # stalactite teeth hanging from the top
+            for x0 in range(2, W, 9):
+                ln = int(rng.integers(6, 16))
+                for y in range(ln):
+                    wdt = max(1, 3 - y * 3 // ln)
+                    for x in range(x0 - wdt, x0 + wdt):
+                        c.px(x, y, "rock_light" if x == x0 - wdt else "rock")
+                c.px(x0, ln, "rock_wet")
+        elif v == 14:         # a pale band of quartz pebbles
+            for _ in range(40):
+                x, y = int(rng.integers(0, W)), int(rng.integers(26, 40))
+                c.px(x, y, "stone_light")
+                c.px(x + 1, y, "stone")
+        elif v == 15:         # roots coming through
+            for x0 in (14, 40):
+                x = x0
+                for y in range(0, 48):
+                    x += int(rng.integers(-1, 2))
+                    c.px(x, y, "wood_dark")
+                    c.px(x + 1, y, "wood")
+        return c
+    return make
+
+
+def cave_light(rng):
+    c = Canvas(W, 128)
+    cave_rock_base(c, rng, (4, 8))
+    ys, xs = np.mgrid[0:128, 0:W]
+    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
+    d = np.sqrt((xs - 32) ** 2 + ((ys - 76) * 0.55) ** 2) + (n - 0.5) * 8
+    c.put(d < 24, "rock_light")
+    c.put(d < 21, "stone_light")
+    c.put(d < 19, "sky")
+    c.put(d < 15, "sky_light")
+    c.put(d < 10, "plaster_light")
+    c.put((d < 19) & (ys > 112), "grass")
+    c.put((d < 19) & (ys > 118), "grass_dark")
+    return c
+
+
+def cave_props(rng):
+    c = Canvas(W, 128)
+    cave_rock_base(c, rng, (4, 8))
+    for x0 in (4, 52):
+        c.rect(x0, 16, x0 + 8, 128, "wood")
+        c.vline(x0, 16, 128, "wood_light")
+        c.vline(x0 + 7, 16, 128, "wood_dark")
+        for y in range(22, 128, 14):
+            c.hline(x0 + 1, x0 + 6, y, "wood_dark")
+    c.rect(0, 10, W, 18, "wood")
+    c.hline(0, W, 10, "wood_light")
+    c.hline(0, W, 17, "wood_dark")
+    c.hline(0, W, 18, "ink")
+    for x in (8, 56):
+        c.px(x, 13, "iron_light")
+    return c
+
+
+def cave_hole(rng):
+    c = Canvas(W, 64)
+    cave_rock_base(c, rng, (4, 4))
+    ys, xs = np.mgrid[0:64, 0:W]
+    d = np.sqrt((xs - 34) ** 2 + ((ys - 30) * 1.3) ** 2)
+    c.put(d < 9, "rock_dark")
+    c.put(d < 7, "night")
+    c.put(d < 5, "ink")
+    c.px(35, 31, "gold")
+    c.px(36, 31, "flame_light")
+    c.px(35, 32, "gold")
+    c.hline(26, 42, 39, "rock_light")
+    return c
+
+
+GENERATORS = {
+    "textures/grass.png": grass,
+    "textures/road.png": road,
+    "textures/cobbles.png": cobbles,
+    "textures/cabin_wall.png": cabin_wall,
+    "textures/cabin_door.png": cabin_door,
+    "textures/cabin_window.png": cabin_window,
+    "textures/church_wall.png": church_wall,
+    "textures/church_door.png": church_door,
+    "textures/trees.png": trees,
+    "textures/hedge.png": hedge,
+    "textures/fence.png": fence,
+    "textures/barn_wall.png": barn_wall,
+    "textures/barn_door.png": barn_door,
+    "textures/field.png": field,
+    "textures/hay.png": hay,
+    "textures/cliff.png": cliff,
+    "textures/cave_mouth.png": cave_mouth,
+    "textures/woodpile.png": woodpile,
+    "textures/room_planks.png": room_planks,
+    "textures/room_plaster.png": room_plaster,
+    "textures/room_door.png": room_door,
+    "textures/room_window.png": room_window,
+    "textures/room_shelf.png": room_shelf,
+    "textures/room_hearth.png": room_hearth,
+    "textures/room_cupboard.png": room_cupboard,
+    "textures/floor_boards.png": floor_boards,
+    "textures/ceiling_beams.png": ceiling_beams,
+    "textures/cave_floor.png": cave_floor,
+    "textures/cave_ceiling.png": cave_ceiling,
+    "textures/cave_light.png": cave_light,
+    "textures/cave_props.png": cave_props,
+    "textures/cave_floor_blood.png": cave_floor_blood,
+    "textures/cave_hole.png": cave_hole,
+}
+for _i in range(1, 16):
+    GENERATORS["textures/cave_rock_%02d.png" % _i] = cave_rock(_i)
+
+
+def make(name):
+    return GENERATORS[name](rng_for(name)).image()

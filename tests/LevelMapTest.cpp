@@ -1,0 +1,67 @@
+#include "LevelTestFixture.h"
+
+// The four map images: one pixel per cell, read into column-major grids.
+
+using LevelMap = LevelFixture;
+
+TEST_F(LevelMap, PixelColumnAndRowBecomeGridXAndY) {
+    LevelXml xml;
+    xml.width = "6";
+    xml.height = "4";
+    xml.startX = "1.5";
+    xml.startY = "1.5";
+    writeXml(xml);
+    writeSoundMaps(6, 4);
+    std::vector<uint32_t> walls = ringMap(6, 4, GREY, COLOR_EMPTY);
+    walls[1 * 6 + 3] = GREY;  // column 3, row 1
+    writeMap("walls.png", 6, 4, walls);
+    const auto level = load();
+    ASSERT_NE(level, nullptr) << log;
+    EXPECT_EQ(level->wallGrid.width(), 6u);
+    EXPECT_EQ(level->wallGrid.height(), 4u);
+    EXPECT_EQ(level->wallGrid[3][1], 1);
+    EXPECT_EQ(level->wallGrid[1][3], 1);  // bottom border
+    EXPECT_EQ(level->wallGrid[2][1], 0);
+    EXPECT_EQ(level->wallGrid[3][2], 0);
+}
+
+TEST_F(LevelMap, BlackIsOpenInWallsButADeclaredBlackPaintsFloors) {
+    LevelXml xml;
+    xml.flags = R"(hasFloor="true" hasCeiling="true")";
+    xml.walls = R"(<wall color="#ff808080" image="stone.png"/><wall color="#ff000000" image="tall.png"/>)";
+    writeXml(xml);
+    writeSoundMaps();
+    writeMap("floor.png", 5, 5, ringMap(5, 5, GREY, COLOR_EMPTY));
+    const auto level = load();
+    ASSERT_NE(level, nullptr) << log;
+    EXPECT_EQ(level->wallGrid[2][2], 0);
+    EXPECT_EQ(level->floorGrid[2][2], 2);
+    EXPECT_EQ(level->floorGrid[0][2], 1);
+    EXPECT_EQ(level->ceilingGrid[2][2], 1);
+}
+
+TEST_F(LevelMap, OnlyOpaqueBlackIsFreeInCollision) {
+    writeXml(LevelXml{});
+    writeSoundMaps();
+    std::vector<uint32_t> collision = ringMap(5, 5, GREY, COLOR_EMPTY);
+    collision[2 * 5 + 1] = 0x00000000u;  // transparent, cell (1, 2)
+    collision[2 * 5 + 3] = 0xFF010000u;  // nearly black, cell (3, 2)
+    writeMap("collision.png", 5, 5, collision);
+    const auto level = load();
+    ASSERT_NE(level, nullptr) << log;
+    EXPECT_TRUE(level->collisionGrid[1][2]);
+    EXPECT_TRUE(level->collisionGrid[3][2]);
+    EXPECT_FALSE(level->collisionGrid[2][2]);
+    EXPECT_TRUE(level->collisionGrid[0][0]);
+}
+
+TEST_F(LevelMap, FloorAndCeilingImagesAreNeverOpenedWhenTheirLayerIsOff) {
+    writeXml(LevelXml{});
+    writeSoundMaps();
+    writeText(levelPath("floor.png"), "not an image");
+    std::filesystem::remove(levelPath("ceiling.png"));
+    const auto level = load();
+    ASSERT_NE(level, nullptr) << log;
+    EXPECT_TRUE(level->floorGrid.empty());
+    EXPECT_TRUE(level->ceilingGrid.empty());
+}

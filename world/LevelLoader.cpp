@@ -1,0 +1,282 @@
+#include "world/Level.h"
+
+#include "engine/Engine.h"
+#include "world/LevelValidation.h"
+#include "world/MapImages.h"
+#include "world/ValueParsing.h"
+
+#include <pugixml.hpp>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <unordered_map>
+
+namespace {
+
+const char* const IMAGE_DIRECTORY = "data/images/";
+
+// Reads one level in the order of its file: header, walls, sprite
+// definitions, placements, map images, background, actions; then checks the
+// whole. The first fault stops the reading and is kept as one message naming
+// the file and what is wrong, for loadLevel to log.
+class LevelReader {
+public:
+    explicit LevelReader(const std::string& levelName)
+        : mainXml(levelFilePath(levelName, "main.xml")), level(std::make_unique<Level>()) {
+        level->name = levelName;
+    }
+
+    // The level, or null with fault() set.
+    std::unique_ptr<Level> read();
+    const std::string& fault() const { return problem; }
+
+private:
+    bool readDocument();
+    bool readHeader(const pugi::xml_node& root);
+    bool readWalls(const pugi::xml_node& root);
+    bool readSpriteDefinitions(const pugi::xml_node& root);
+    bool readPlacements(const pugi::xml_node& root);
+    bool readMapImages();
+    bool readMapImage(const char* fileName, MapImage& image);
+    bool refuseUndeclaredColours(const char* fileName, const MapImage& image, bool blackIsOpen);
+    void readActions(const pugi::xml_node& root);
+    bool decodeImage(const std::string& fileName, PixelArray& pixels, int& width, int& height);
+
+    bool refuse(const std::string& file, const std::string& what) {
+        problem = file + ": " + what;
+        return false;
+    }
+
+    const std::string mainXml;
+    std::unique_ptr<Level> level;
+    pugi::xml_document document;
+    ColorToWall colorToWall;
+    std::unordered_map<std::string, uint32_t> definitionIndexByName;
+    std::string problem;
+};
+
+std::unique_ptr<Level> LevelReader::read() {
+    if (!readDocument()) return nullptr;
+    const pugi::xml_node root = document.child("level");
+    if (!root) {
+        refuse(mainXml, "has no <level> root element");
+        return nullptr;
+    }
+    if (!readHeader(root) || !readWalls(root) || !readSpriteDefinitions(root) ||
+        !readPlacements(root) || !readMapImages())
+        return nullptr;
+    level->backgroundColor = parseColor(root.child("background").attribute("color").value());
+    readActions(root);
+
+    problem = findLevelFault(*level);
+    if (!problem.empty()) return nullptr;
+    return std::move(level);
+}
+
+bool LevelReader::readDocument() {
+    const pugi::xml_parse_result result = document.load_file(mainXml.c_str());
+    if (result) return true;
+    if (result.status == pugi::status_file_not_found) return refuse(mainXml, "is missing");
+    if (result.status == pugi::status_io_error || result.status == pugi::status_out_of_memory)
+        return refuse(mainXml, "cannot be read");
+    return refuse(mainXml, std::string("is not well-formed XML: ") + result.description() +
+                               " at byte " + std::to_string(result.offset));
+}
+
+bool LevelReader::readHeader(const pugi::xml_node& root) {
+    level->hasFloor = parseBool(root.attribute("hasFloor").value());
+    level->hasCeiling = parseBool(root.attribute("hasCeiling").value());
+    level->useLighting = parseBool(root.attribute("useLighting").value());
+    level->useSideShading = parseBool(root.attribute("useSideShading").value());
+    level->transparentWall = parseBool(root.attribute("transparentWall").value());
+    level->rotation = parseFloat(root.child("facing").attribute("rotation").value());
+    const pugi::xml_node start = root.child("start");
+    level->start = Vec2(static_cast<float>(parseDouble(start.attribute("x").value())),
+                        static_cast<float>(parseDouble(start.attribute("y").value())));
+
+    // Checked while still signed: a negative size must not become a huge one.
+    const pugi::xml_node size = root.child("size");
+    const int32_t width = parseInt(size.attribute("width").value());
+    const int32_t height = parseInt(size.attribute("height").value());
+    if (width < 1 || height < 1)
+        return refuse(mainXml, "the size is " + std::to_string(width) + "x" +
+                                   std::to_string(height) + " cells; both must be at least 1");
+    level->width = static_cast<uint32_t>(width);
+    level->height = static_cast<uint32_t>(height);
+    return true;
+}
+
+bool LevelReader::decodeImage(const std::string& fileName, PixelArray& pixels, int& width,
+                              int& height) {
+    const std::string path = IMAGE_DIRECTORY + fileName;
+    pixels.reset(loadImagePixels(path.c_str(), width, height));
+    if (pixels) return true;
+    // Tell a missing file from a broken one: the fixes differ.
+    std::error_code error;
+    const bool exists = std::filesystem::is_regular_file(path, error);
+    return refuse(path, std::string(exists ? "cannot be decoded as an image" : "is missing") +
+                            " (named in " + mainXml + ")");
+}
+
+bool LevelReader::readWalls(const pugi::xml_node& root) {
+    const pugi::xml_node walls = root.child("walls");
+    for (pugi::xml_node element = walls.child("wall"); element;
+         element = element.next_sibling("wall")) {
+        const uint32_t colour = parseColor(element.attribute("color").value());
+        Wall wall;
+        int width = 0;
+        int height = 0;
+        const std::string fileName = element.attribute("image").value();
+        if (!decodeImage(fileName, wall.image, width, height)) return false;
+        if (width != TEXTURE_SIZE || height < TEXTURE_SIZE || height % TEXTURE_SIZE != 0)
+            return refuse(IMAGE_DIRECTORY + fileName,
+                          "is " + std::to_string(width) + "x" + std::to_string(height) +
+                              " pixels; a wall texture must be 64 wide and a whole multiple of "
+                              "64 tall (wall " +
+                              std::to_string(level->walls.size() + 1) + " in " + mainXml + ")");
+        wall.height = height / TEXTURE_SIZE;
+        level->walls.push_back(std::move(wall));
+        // The first wall of a colour keeps it; later ones still take their number.
+        colorToWall.emplace(colour, static_cast<int32_t>(level->walls.size()));
+    }
+    return true;
+}
+
+bool LevelReader::readSpriteDefinitions(const pugi::xml_node& root) {
+    const pugi::xml_node definitions = root.child("sprites").child("definition");
+    for (pugi::xml_node element = definitions.child("sprite"); element;
+         element = element.next_sibling("sprite")) {
+        const std::string definitionName = element.child_value("name");
+        const std::string fileName = element.child_value("image");
+        SpriteDefinition definition;
+        int width = 0;
+        int height = 0;
+        if (!decodeImage(fileName, definition.image, width, height)) return false;
+        if (width != TEXTURE_SIZE || height != TEXTURE_SIZE)
+            return refuse(IMAGE_DIRECTORY + fileName,
+                          "is " + std::to_string(width) + "x" + std::to_string(height) +
+                              " pixels; a sprite image must be 64x64 (sprite definition \"" +
+                              definitionName + "\" in " + mainXml + ")");
+        const pugi::xml_node scale = element.child("scale");
+        definition.scale = Vec2(parseFloat(scale.child_value("x")), parseFloat(scale.child_value("y")));
+        definition.move = parseFloat(element.child_value("move"));
+        // The first definition of a name wins the look-up; a later one keeps
+        // its own index, which the story reaches by advancing a sprite.
+        definitionIndexByName.emplace(definitionName,
+                                      static_cast<uint32_t>(level->spriteDefinitions.size()));
+        level->spriteDefinitions.push_back(std::move(definition));
+    }
+    return true;
+}
+
+bool LevelReader::readPlacements(const pugi::xml_node& root) {
+    const pugi::xml_node placement = root.child("sprites").child("placement");
+    for (pugi::xml_node element = placement.child("sprite"); element;
+         element = element.next_sibling("sprite")) {
+        const std::string definitionName = element.attribute("name").value();
+        const auto found = definitionIndexByName.find(definitionName);
+        if (found == definitionIndexByName.end())
+            return refuse(mainXml, "sprite placement " + std::to_string(level->sprites.size() + 1) +
+                                       " names \"" + definitionName +
+                                       "\", which no sprite definition has (names are "
+                                       "case-sensitive)");
+        Sprite sprite;
+        sprite.definition = found->second;
+        sprite.position = Vec2(parseFloat(element.attribute("x").value()),
+                               parseFloat(element.attribute("y").value()));
+        sprite.isVisible = parseBool(element.attribute("isVisible").value());
+        level->sprites.push_back(sprite);
+    }
+    return true;
+}
+
+bool LevelReader::readMapImage(const char* fileName, MapImage& image) {
+    std::string what;
+    if (::readMapImage(levelFilePath(level->name, fileName), level->width, level->height, image,
+                       what))
+        return true;
+    return refuse(levelFilePath(level->name, fileName), what);
+}
+
+// A colour that no wall declares is a typo or a forgotten wall: in the floor
+// or ceiling it would name no texture, in walls.png it would silently leave
+// a hole where the designer painted a wall.
+bool LevelReader::refuseUndeclaredColours(const char* fileName, const MapImage& image,
+                                          bool blackIsOpen) {
+    uint32_t x = 0;
+    uint32_t y = 0;
+    uint32_t colour = 0;
+    if (!findUndeclaredColour(image, colorToWall, blackIsOpen, x, y, colour)) return true;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "#%08X", colour);
+    return refuse(levelFilePath(level->name, fileName),
+                  "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") has colour " +
+                      hex + ", which no wall in " + mainXml + " declares");
+}
+
+bool LevelReader::readMapImages() {
+    // Each decoded image is released as soon as its grid is filled; a floor or
+    // ceiling that is off is never opened, so its file may be absent.
+    if (level->hasCeiling) {
+        MapImage image;
+        if (!readMapImage("ceiling.png", image) ||
+            !refuseUndeclaredColours("ceiling.png", image, false))
+            return false;
+        level->ceilingGrid = makeMaterialGrid(image, colorToWall);
+    }
+    if (level->hasFloor) {
+        MapImage image;
+        if (!readMapImage("floor.png", image) ||
+            !refuseUndeclaredColours("floor.png", image, false))
+            return false;
+        level->floorGrid = makeMaterialGrid(image, colorToWall);
+    }
+    {
+        MapImage image;
+        if (!readMapImage("collision.png", image)) return false;
+        level->collisionGrid = makeCollisionGrid(image);
+    }
+    MapImage image;
+    if (!readMapImage("walls.png", image) || !refuseUndeclaredColours("walls.png", image, true))
+        return false;
+    level->wallGrid = makeWallGrid(image, colorToWall);
+    return true;
+}
+
+void LevelReader::readActions(const pugi::xml_node& root) {
+    const pugi::xml_node actions = root.child("actions");
+    for (pugi::xml_node element = actions.child("action"); element;
+         element = element.next_sibling("action")) {
+        Action action;
+        action.type = element.attribute("type").value();
+        action.repeat = parseBool(element.attribute("repeat").value());
+        action.name = element.attribute("name").value();
+        action.lookAt = parseBool(element.attribute("lookAt").value());
+        action.text = element.attribute("text").value();
+        action.position = Vec2(parseFloat(element.attribute("x").value()),
+                               parseFloat(element.attribute("y").value()));
+        action.timesTriggered = 0;
+        level->actions.push_back(std::move(action));
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Level> loadLevel(const std::string& name) {
+    // A level is hand-edited data: whatever is wrong with it, the caller gets
+    // null and one line saying which file and why, never an exception.
+    try {
+        LevelReader reader(name);
+        std::unique_ptr<Level> level = reader.read();
+        if (!level) Engine::log("Level \"%s\" refused: %s", name.c_str(), reader.fault().c_str());
+        return level;
+    } catch (const std::exception& error) {
+        Engine::log("Level \"%s\" refused: %s: could not be loaded (%s)", name.c_str(),
+                    levelFilePath(name, "main.xml").c_str(), error.what());
+    } catch (...) {
+        Engine::log("Level \"%s\" refused: %s: could not be loaded", name.c_str(),
+                    levelFilePath(name, "main.xml").c_str());
+    }
+    return nullptr;
+}

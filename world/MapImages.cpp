@@ -1,0 +1,82 @@
+#include "world/MapImages.h"
+
+#include "world/Level.h"
+
+#include <filesystem>
+
+namespace {
+
+int32_t lookUpWall(const ColorToWall& colorToWall, uint32_t colour) {
+    const auto found = colorToWall.find(colour);
+    return found == colorToWall.end() ? 0 : found->second;
+}
+
+// Fills a grid column by column from the row-major pixels; cellOf maps one
+// pixel value to one cell value.
+template <typename T, typename CellOf>
+CellGrid<T> makeGrid(const MapImage& image, CellOf cellOf) {
+    CellGrid<T> grid(image.width, image.height);
+    const uint32_t* pixels = image.pixels.get();
+    for (uint32_t x = 0; x < image.width; ++x) {
+        T* column = grid[x];
+        for (uint32_t y = 0; y < image.height; ++y) {
+            column[y] = cellOf(pixels[static_cast<size_t>(image.width) * y + x]);
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+bool readMapImage(const std::string& path, uint32_t width, uint32_t height, MapImage& image,
+                  std::string& problem) {
+    int decodedWidth = 0;
+    int decodedHeight = 0;
+    image.pixels.reset(loadImagePixels(path.c_str(), decodedWidth, decodedHeight));
+    if (!image.pixels) {
+        std::error_code error;
+        problem = std::filesystem::is_regular_file(path, error) ? "cannot be decoded as an image"
+                                                                : "is missing";
+        return false;
+    }
+    // The grids are filled by index from the level's size, so any other size
+    // would read past the pixels or leave cells unread.
+    if (decodedWidth <= 0 || decodedHeight <= 0 || static_cast<uint32_t>(decodedWidth) != width ||
+        static_cast<uint32_t>(decodedHeight) != height) {
+        problem = "is " + std::to_string(decodedWidth) + "x" + std::to_string(decodedHeight) +
+                  " pixels but the level is " + std::to_string(width) + "x" +
+                  std::to_string(height) + " cells";
+        image.pixels.reset();
+        return false;
+    }
+    image.width = width;
+    image.height = height;
+    return true;
+}
+
+bool findUndeclaredColour(const MapImage& image, const ColorToWall& colorToWall, bool blackIsOpen,
+                          uint32_t& x, uint32_t& y, uint32_t& colour) {
+    const uint32_t* pixels = image.pixels.get();
+    for (y = 0; y < image.height; ++y) {
+        for (x = 0; x < image.width; ++x) {
+            colour = pixels[static_cast<size_t>(image.width) * y + x];
+            if (blackIsOpen && colour == COLOR_EMPTY) continue;
+            if (colorToWall.find(colour) == colorToWall.end()) return true;
+        }
+    }
+    return false;
+}
+
+CellGrid<int32_t> makeWallGrid(const MapImage& image, const ColorToWall& colorToWall) {
+    return makeGrid<int32_t>(image, [&](uint32_t p) {
+        return p == COLOR_EMPTY ? 0 : lookUpWall(colorToWall, p);
+    });
+}
+
+CellGrid<int32_t> makeMaterialGrid(const MapImage& image, const ColorToWall& colorToWall) {
+    return makeGrid<int32_t>(image, [&](uint32_t p) { return lookUpWall(colorToWall, p); });
+}
+
+CellGrid<bool> makeCollisionGrid(const MapImage& image) {
+    return makeGrid<bool>(image, [](uint32_t p) { return p != COLOR_EMPTY; });
+}
