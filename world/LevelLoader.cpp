@@ -1,6 +1,7 @@
 #include "world/Level.h"
 
 #include "engine/Engine.h"
+#include "world/ImageFile.h"
 #include "world/LevelValidation.h"
 #include "world/MapImages.h"
 #include "world/ValueParsing.h"
@@ -75,6 +76,11 @@ std::unique_ptr<Level> LevelReader::read() {
 }
 
 bool LevelReader::readDocument() {
+    // Opening a directory or a device by mistake must not block the game.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(mainXml, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return refuse(mainXml, "is not a regular file");
     const pugi::xml_parse_result result = document.load_file(mainXml.c_str());
     if (result) return true;
     if (result.status == pugi::status_file_not_found) return refuse(mainXml, "is missing");
@@ -110,13 +116,9 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
 bool LevelReader::decodeImage(const std::string& fileName, PixelArray& pixels, int& width,
                               int& height) {
     const std::string path = IMAGE_DIRECTORY + fileName;
-    pixels.reset(loadImagePixels(path.c_str(), width, height));
-    if (pixels) return true;
-    // Tell a missing file from a broken one: the fixes differ.
-    std::error_code error;
-    const bool exists = std::filesystem::is_regular_file(path, error);
-    return refuse(path, std::string(exists ? "cannot be decoded as an image" : "is missing") +
-                            " (named in " + mainXml + ")");
+    std::string what;
+    if (decodeImageFile(path, pixels, width, height, what)) return true;
+    return refuse(path, what + " (named in " + mainXml + ")");
 }
 
 bool LevelReader::readWalls(const pugi::xml_node& root) {
