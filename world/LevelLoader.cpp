@@ -8,6 +8,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cfloat>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -16,6 +18,13 @@
 namespace {
 
 const char* const IMAGE_DIRECTORY = "data/images/";
+
+// A double beyond the float range has no float value; the largest float of
+// its sign keeps the start check's message meaningful.
+float narrowToFloat(double value) {
+    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX),
+                                         static_cast<double>(FLT_MAX)));
+}
 
 // Reads one level in the order of its file: header, walls, sprite
 // definitions, placements, map images, background, actions; then checks the
@@ -98,8 +107,8 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
     level->transparentWall = parseBool(root.attribute("transparentWall").value());
     level->rotation = parseFloat(root.child("facing").attribute("rotation").value());
     const pugi::xml_node start = root.child("start");
-    level->start = Vec2(static_cast<float>(parseDouble(start.attribute("x").value())),
-                        static_cast<float>(parseDouble(start.attribute("y").value())));
+    level->start = Vec2(narrowToFloat(parseDouble(start.attribute("x").value())),
+                        narrowToFloat(parseDouble(start.attribute("y").value())));
 
     // Checked while still signed: a negative size must not become a huge one.
     const pugi::xml_node size = root.child("size");
