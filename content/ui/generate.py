@@ -13,7 +13,6 @@ from common.palette import rgb                      # noqa: E402
 from common.pixelart import grid, save_png          # noqa: E402
 import hands                                        # noqa: E402
 import marks                                        # noqa: E402
-import mockups                                      # noqa: E402
 from panels import FILL, board, panel                     # noqa: E402
 
 IMAGES = "data/images/"
@@ -134,8 +133,6 @@ def main():
     icon()
     hands.draw_all(IMAGES)
     marks.draw_all(IMAGES)
-    # last: the mock screens are composed from the files just written
-    mockups.compose_all()
 
 
 if __name__ == "__main__":

@@ -1,12 +1,20 @@
 #!/usr/bin/python3
+#!/usr/bin/python3
 """Mock screens: the interface as the game lays it out on its 640x480 screen,
 with the real font and the generated images, over a rough stand-in for the
-raycast world. They are for looking at (docs/mockups/), not used by the game.
+raycast world built from the area textures. They are for looking at
+(docs/mockups/), not used by the game, and not part of the regeneration of
+data/, since they change whenever the area art does.
+
+Run after content/make.sh:  /usr/bin/python3 content/ui/mockups.py
 
 Text is drawn as SDL_ttf's solid rendering draws it: no smoothing, the text
 surface's top at the given point. Positions are the game's fixed ones.
 """
 import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -329,3 +337,6 @@ def compose_all():
         save_png(make(), OUT + name)
 
 
+if __name__ == "__main__":
+    os.chdir(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))))
+    compose_all()
