@@ -62,6 +62,20 @@ public:
     void setFrameLimit(bool on) { frameLimit = on; }
     void setTargetFps(float fps) { targetFps = fps; }
 
+    // The loop's clock arithmetic, apart so it can be checked without
+    // sleeping. frameSeconds: milliseconds since the previous frame as the dt
+    // handed to frame(), clamped to 0.25 s so a stall never jumps the game.
+    // frameDelayMs: how long to sleep so a frame that started at frameStartMs
+    // ends one period later, given the clock now reads nowMs; 0 when late.
+    static float frameSeconds(uint32_t elapsedMs);
+    static uint32_t frameDelayMs(uint32_t frameStartMs, uint32_t periodMs, uint32_t nowMs);
+
+    bool isFullscreen() const { return fullscreen; }
+    // Sets the video mode; SDL_SetVideoMode unless a test replaces it to make
+    // a mode switch fail. Null restores SDL_SetVideoMode.
+    using VideoModeFunction = SDL_Surface* (*)(int width, int height, int bpp, Uint32 flags);
+    void setVideoModeFunction(VideoModeFunction function);
+
     bool isExitBoxOpen() const;
     ExitBox* exitBox() const { return exitBoxPanel; }
     bool isPaused() const { return paused; }
@@ -75,6 +89,8 @@ public:
     static std::string formatTimerSeconds(float seconds);
     // Null before enableSpeedRunTimer() and when the text could not render.
     SDL_Surface* timerSurface() const { return timerText; }
+    // The text last rendered into timerSurface(); empty before enabling.
+    const std::string& timerLabel() const { return timerString; }
 
     // One log line "[HH:MM:SS] message" on standard error; the message is cut
     // at 1023 characters. Never fails.
@@ -90,6 +106,14 @@ private:
     Engine() = default;
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
+
+    void switchToPendingState();
+    // The key-down sequence; false ends the event poll for this frame.
+    bool handleKeyDown(const SDL_keysym& key);
+    // False when the new mode could not be set; the previous one is then
+    // restored, and if even that fails the screen is gone and the loop stops.
+    bool toggleFullscreen();
+    void refreshTimerText();
 
     bool initialised = false;
     GameState* current = nullptr;
@@ -108,7 +132,9 @@ private:
     bool speedRunEnabled = false;
     TTF_Font* timerFont = nullptr;
     SDL_Surface* timerText = nullptr;
+    std::string timerString;
     bool timerRunning = false;
     float timerSeconds = 0.0f;
     TTF_Font* sharedFont = nullptr;
+    VideoModeFunction setVideoMode = SDL_SetVideoMode;
 };

@@ -23,6 +23,8 @@ public:
     void draw();
 
     int getLevel() const { return level; }
+    // Sets the darkness directly, clamped to 0..MaxLevel; flags unchanged.
+    void setLevel(int value) { level = value < 0 ? 0 : (value > MaxLevel ? MaxLevel : value); }
     // Opacity of band i (0..7) at the current level.
     int bandAlpha(int band) const;
 

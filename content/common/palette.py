@@ -83,6 +83,10 @@ COLOURS = {
     "iron": (110, 116, 122),
     "iron_light": (170, 176, 182),
     "gold": (200, 166, 70),
+    # interface panels (white text stands on these)
+    "panel": (38, 34, 42),
+    "panel_well": (24, 22, 28),
+    "panel_mark": (196, 180, 140),
 }
 
 

@@ -1,0 +1,111 @@
+#!/usr/bin/python3
+"""Draws the interface images below data/images/ and the window icon: the
+panels behind text, the arrows and caret, the fade band, the first-person
+hands and the tally-mark stamps carved into the cave wall."""
+import os
+import sys
+
+from PIL import Image
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from common.palette import rgb                      # noqa: E402
+from common.pixelart import grid, save_png          # noqa: E402
+import hands                                        # noqa: E402
+import marks                                        # noqa: E402
+from panels import FILL, panel                      # noqa: E402
+
+IMAGES = "data/images/"
+
+# Sizes follow the fixed text positions of the screens that draw them.
+PANELS = {
+    "messageBox.png": (600, 105),        # lines at +12/+37/+62, arrow at (w-25, h-20)
+    "titleMessageBox.png": (600, 145),   # four lines from y 341 to 457 at (20, 325)
+    "smallMessageBox.png": (320, 45),    # one line at +10
+    "inputBoxTop.png": (600, 55),        # question at (+10, +13)
+    "escapeBox.png": (340, 110),         # centred; lines at (190, 210) and (187, 250)
+}
+
+ARROW_DOWN = """
+    ..............
+    .kkkkkkkkkkkk.
+    .kmmmmmmmmmmk.
+    ..kmmmmmmmmk..
+    ...kmmmmmmk...
+    ....kmmmmk....
+    .....kmmk.....
+    ......kk......
+    ..............
+    ..............
+"""
+
+ARROW_LEFT = """
+    ............
+    ........kk..
+    ......kkmk..
+    ....kkmmmk..
+    ..kkmmmmmk..
+    kkmmmmmmmk..
+    ..kkmmmmmk..
+    ....kkmmmk..
+    ......kkmk..
+    ........kk..
+    ............
+    ............
+"""
+
+ARROW_LEGEND = {".": FILL, "k": "ink", "m": "panel_mark"}
+
+
+def arrows():
+    down = grid(ARROW_DOWN, ARROW_LEGEND)
+    save_png(down, IMAGES + "arrowDown.png")
+    save_png(down.transpose(Image.FLIP_TOP_BOTTOM), IMAGES + "arrowUp.png")
+    save_png(grid(ARROW_LEFT, ARROW_LEGEND), IMAGES + "arrowLeft.png")
+    # the input box's caret: a solid bar the height of a capital at 24 points
+    save_png(Image.new("RGB", (4, 18), rgb("panel_mark")), IMAGES + "blinker.png")
+
+
+ICON = """
+    ................
+    ......kkkk......
+    .....k....k.....
+    ....kkkkkkkk....
+    ....kiiiiiik....
+    ...kiyffffyik...
+    ...kiyfwwfyik...
+    ...kiffwwffik...
+    ...kiyfwwfyik...
+    ...kiyyffyyik...
+    ...kiiiiiiiik...
+    ....kkkkkkkk....
+    .....kiiiik.....
+    ......kkkk......
+    ................
+    ................
+"""
+
+
+def icon():
+    small = grid(ICON, {".": "night", "k": "ink", "i": "iron", "y": "glow",
+                        "f": "flame", "w": "flame_light"})
+    big = small.resize((32, 32), Image.NEAREST)
+    os.makedirs(os.path.dirname("data/icon.bmp"), exist_ok=True)
+    big.save("data/icon.bmp", format="BMP")
+
+
+def main():
+    for name, (w, h) in PANELS.items():
+        save_png(panel(w, h, seed=name), IMAGES + name)
+    # the input box: a sunken line for the typed text (drawn at +45, +53)
+    save_png(panel(600, 100, seed="inputBox.png", field=(35, 48, 530, 36)),
+             IMAGES + "inputBox.png")
+    save_png(Image.new("RGB", (640, 80), rgb("black")), IMAGES + "black_layers.png")
+    arrows()
+    icon()
+    hands.draw_all(IMAGES)
+    marks.draw_all(IMAGES)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,365 @@
+#include "engine/Engine.h"
+
+#include "engine/ExitBox.h"
+#include "engine/GameState.h"
+#include "media/Image.h"
+#include "media/Text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
+
+namespace {
+
+constexpr const char* IconPath = "data/icon.bmp";
+constexpr int SharedFontSize = 24;
+constexpr int TimerFontSize = 16;
+constexpr int White = 0xFFFFFF;
+constexpr uint32_t MaxFrameMs = 250;
+// Edge of the square tiles blitColumnBuffer copies: 16 columns of 16 pixels
+// touch 16 source cache lines and 16 destination cache lines per tile.
+constexpr int BlitTile = 16;
+
+Uint32 videoFlags(bool fullscreen) {
+    return fullscreen ? SDL_FULLSCREEN : (SDL_HWSURFACE | SDL_HWPALETTE);
+}
+
+}  // namespace
+
+Engine& Engine::instance() {
+    static Engine engine;
+    return engine;
+}
+
+// ---------------------------------------------------------------- start-up
+
+void Engine::init(const std::string& title, int width_, int height_, bool fullscreen_) {
+    width = width_;
+    height = height_;
+    fullscreen = fullscreen_;
+    initialised = false;
+    log("Starting initialisation");
+
+    if (SDL_InitSubSystem(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
+        log("SDL Video couldn't be initialised %s", SDL_GetError());
+        return;
+    }
+
+    SDL_RWops* iconFile = SDL_RWFromFile(IconPath, "rb");
+    icon = iconFile ? SDL_LoadBMP_RW(iconFile, 1) : nullptr;
+    if (!icon) {
+        log("Couldn't load icon %s: %s", IconPath, SDL_GetError());
+        return;
+    }
+    SDL_WM_SetIcon(icon, nullptr);
+
+    screenSurface = setVideoMode(width, height, 32, videoFlags(fullscreen));
+    if (!screenSurface) {
+        log("Couldn't generate SDL Window: %s", SDL_GetError());
+        return;
+    }
+    SDL_WM_SetCaption(title.c_str(), nullptr);
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_EnableUNICODE(1);
+
+    if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
+        log("Unable to open audio!");
+        return;
+    }
+    if (TTF_Init() < 0) {
+        log("Couldn't initialise SDL_ttf");
+        return;
+    }
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    // Every widget writes with this font; a game without it could show no
+    // question and take no answer, so its absence is a failed start.
+    sharedFont = openFont(FONT_PATH, SharedFontSize);
+    if (!sharedFont) {
+        log("Couldn't open font %s: %s", FONT_PATH, TTF_GetError());
+        return;
+    }
+    exitBoxPanel = new ExitBox(sharedFont);
+    initialised = true;
+}
+
+void Engine::closeSharedFont() {
+    closeFont(sharedFont);
+    sharedFont = nullptr;
+}
+
+void Engine::enableSpeedRunTimer() {
+    speedRunEnabled = true;
+    if (!timerFont) timerFont = openFont(FONT_PATH, TimerFontSize);
+    freeSurface(timerText);
+    timerString = "Speed Run Timer Enabled";
+    timerText = renderText(timerFont, timerString.c_str(), White);
+}
+
+// ---------------------------------------------------------------- main loop
+
+float Engine::frameSeconds(uint32_t elapsedMs) {
+    if (elapsedMs > MaxFrameMs) elapsedMs = MaxFrameMs;
+    return static_cast<float>(elapsedMs) / 1000.0f;
+}
+
+uint32_t Engine::frameDelayMs(uint32_t frameStartMs, uint32_t periodMs, uint32_t nowMs) {
+    // Signed, so a frame that overran its period asks for no sleep instead of
+    // an unsigned wrap-around of nearly fifty days.
+    const int32_t wait = static_cast<int32_t>(frameStartMs + periodMs - nowMs);
+    return wait > 0 ? static_cast<uint32_t>(wait) : 0;
+}
+
+void Engine::run() {
+    if (!initialised) return;
+    log("Starting Main Loop");
+    running = true;
+
+    startTicks = SDL_GetTicks();
+    const float fps = targetFps > 0.0f ? targetFps : 60.0f;
+    const uint32_t periodMs = static_cast<uint32_t>((1.0f / fps) * 1000.0f);
+    auto clock = [this] { return SDL_GetTicks() - startTicks; };
+
+    uint32_t previous = clock();
+    while (running) {
+        const uint32_t now = clock();
+        frame(frameSeconds(now - previous));
+        present();
+        if (frameLimit) {
+            const uint32_t wait = frameDelayMs(now, periodMs, clock());
+            if (wait > 0) SDL_Delay(wait);
+        }
+        previous = now;
+    }
+}
+
+void Engine::frame(float dt) {
+    // The switch comes first so that a new state is initialised before any
+    // event of this frame can reach it.
+    if (pending) switchToPendingState();
+    pollEvents();
+    if (!paused && current) current->update(dt);
+
+    // The timer measures the player's wall-clock time: it counts while the
+    // window is unfocused and while the exit box is open.
+    if (speedRunEnabled && timerRunning) {
+        timerSeconds += dt;
+        refreshTimerText();
+    }
+}
+
+void Engine::switchToPendingState() {
+    if (current) {
+        current->cleanup();
+        delete current;
+    }
+    current = pending;
+    pending = nullptr;
+    if (!current->init()) requestStop();
+}
+
+void Engine::present() {
+    // Without a screen (a failed mode switch) there is nothing to draw on.
+    if (!screenSurface) return;
+    fillRect(screenSurface, 0, 0, screenSurface->w, screenSurface->h, 0);
+    if (current) current->render();
+    if (exitBoxPanel) exitBoxPanel->draw();
+    blit(timerText, screenSurface, 10, 10);
+    SDL_UpdateRect(screenSurface, 0, 0, 0, 0);
+}
+
+void Engine::requestStop() {
+    log("Requesting Stop Main Loop");
+    running = false;
+}
+
+void Engine::changeState(GameState* next) {
+    if (next == pending) return;
+    // A replacement that was never switched in was never initialised, so it
+    // is deleted without cleanup.
+    delete pending;
+    pending = next;
+}
+
+// ---------------------------------------------------------------- events
+
+void Engine::pollEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_MOUSEMOTION:
+            if (current) current->mouseMoved(event.motion.x, event.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            if (!current) break;
+            const int button = event.button.button;
+            // SDL 1.2 reports a wheel notch as a press and a release of
+            // buttons 4 and 5; both steps reach the state.
+            if (button == SDL_BUTTON_WHEELUP) current->mouseWheel(1);
+            else if (button == SDL_BUTTON_WHEELDOWN) current->mouseWheel(-1);
+            else if (event.type == SDL_MOUSEBUTTONDOWN) current->mouseButtonDown(button);
+            else current->mouseButtonUp(button);
+            break;
+        }
+        case SDL_KEYDOWN:
+            if (!handleKeyDown(event.key.keysym)) return;
+            break;
+        case SDL_KEYUP:
+            if (current && !isExitBoxOpen())
+                current->keyUp(event.key.keysym.sym, static_cast<char>(event.key.keysym.unicode & 0xFF));
+            break;
+        case SDL_ACTIVEEVENT:
+            if (event.active.state & SDL_APPINPUTFOCUS) paused = event.active.gain == 0;
+            break;
+        case SDL_QUIT:
+            requestStop();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool Engine::handleKeyDown(const SDL_keysym& key) {
+    const int sym = key.sym;
+    const char character = static_cast<char>(key.unicode & 0xFF);
+
+    if (exitBoxPanel) exitBoxPanel->handleKey(sym, character);
+
+    if ((character & ~0x20) == 'F' && fullscreenKeyEnabled) {
+        if (!toggleFullscreen()) return false;
+    }
+    // Whatever is queued behind a Y or N waits for the next frame, when the
+    // box's answer has taken effect.
+    if (exitBoxPanel && exitBoxPanel->takeConsumed()) return false;
+    if (isExitBoxOpen()) return true;
+    if (current) current->keyDown(sym, character);
+    return true;
+}
+
+bool Engine::toggleFullscreen() {
+    const bool wanted = !fullscreen;
+    SDL_Surface* surface = setVideoMode(width, height, 32, videoFlags(wanted));
+    if (surface) {
+        fullscreen = wanted;
+        screenSurface = surface;
+        return true;
+    }
+    log("Couldn't generate SDL Window: %s", SDL_GetError());
+    // The old surface may be gone after a failed switch: go back to the mode
+    // that worked, and stop cleanly if even that is refused.
+    screenSurface = setVideoMode(width, height, 32, videoFlags(fullscreen));
+    if (!screenSurface) {
+        log("Couldn't restore the previous video mode: %s", SDL_GetError());
+        requestStop();
+    }
+    return false;
+}
+
+void Engine::setVideoModeFunction(VideoModeFunction function) {
+    setVideoMode = function ? function : SDL_SetVideoMode;
+}
+
+bool Engine::isExitBoxOpen() const {
+    return exitBoxPanel && exitBoxPanel->isOpen();
+}
+
+// ---------------------------------------------------------------- speed-run timer
+
+void Engine::startSpeedRunTimer() {
+    timerRunning = true;
+    timerSeconds = 0.0f;
+}
+
+void Engine::stopSpeedRunTimer() {
+    timerRunning = false;
+}
+
+std::string Engine::formatTimerSeconds(float seconds) {
+    // Significant digits grow with the integer part so that three decimals at
+    // most are shown; general notation then drops trailing zeros and point.
+    if (!(seconds > 0.0f)) return "0";
+    int precision = static_cast<int>(std::log10(seconds) + 4.0f);
+    if (precision < 1) precision = 1;
+    std::ostringstream text;
+    text << std::setprecision(precision) << static_cast<double>(seconds);
+    return text.str();
+}
+
+void Engine::refreshTimerText() {
+    freeSurface(timerText);
+    timerString = formatTimerSeconds(timerSeconds);
+    timerText = renderText(timerFont, timerString.c_str(), White);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void Engine::blitColumnBuffer(uint32_t* const* columns) {
+    if (!columns || !screenSurface || screenSurface->format->BytesPerPixel != 4) return;
+    const int w = width < screenSurface->w ? width : screenSurface->w;
+    const int h = height < screenSurface->h ? height : screenSurface->h;
+    const int stride = screenSurface->pitch / 4;
+
+    const bool locked = SDL_MUSTLOCK(screenSurface);
+    if (locked && SDL_LockSurface(screenSurface) < 0) return;
+    uint32_t* const pixels = static_cast<uint32_t*>(screenSurface->pixels);
+
+    // A straight row-by-row walk would read every column pointer once per
+    // row and miss the cache on each; tiles keep both sides in cache.
+    for (int y0 = 0; y0 < h; y0 += BlitTile) {
+        const int y1 = y0 + BlitTile < h ? y0 + BlitTile : h;
+        for (int x0 = 0; x0 < w; x0 += BlitTile) {
+            const int x1 = x0 + BlitTile < w ? x0 + BlitTile : w;
+            for (int y = y0; y < y1; ++y) {
+                uint32_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
+                for (int x = x0; x < x1; ++x) row[x] = columns[x][y];
+            }
+        }
+    }
+
+    if (locked) SDL_UnlockSurface(screenSurface);
+}
+
+// ---------------------------------------------------------------- shut-down
+
+void Engine::shutdown() {
+    delete exitBoxPanel;
+    exitBoxPanel = nullptr;
+    closeFont(timerFont);
+    timerFont = nullptr;
+    freeSurface(timerText);
+    timerText = nullptr;
+    timerString.clear();
+
+    if (current) {
+        current->cleanup();
+        delete current;
+        current = nullptr;
+    }
+    // Never switched in, so never initialised: no cleanup owed.
+    delete pending;
+    pending = nullptr;
+
+    // The entry point closes the shared font first; closing it after
+    // TTF_Quit would touch a freed library, so a font still open goes here.
+    closeSharedFont();
+    freeSurface(icon);
+    icon = nullptr;
+    // The video surface belongs to SDL, which frees it in SDL_Quit.
+    screenSurface = nullptr;
+
+    TTF_Quit();
+    Mix_CloseAudio();
+    SDL_Quit();
+
+    initialised = false;
+    running = false;
+    paused = false;
+    startTicks = 0;
+    speedRunEnabled = false;
+    timerRunning = false;
+    timerSeconds = 0.0f;
+}
