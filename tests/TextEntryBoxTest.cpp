@@ -1,0 +1,154 @@
+#include "ui/TextEntryBox.h"
+
+#include "media/Text.h"
+#include "support/EngineFixture.h"
+#include "support/ScreenProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int Backspace = SDLK_BACKSPACE;
+
+int widthOf(const std::string& text) { return measureText(Engine::instance().font(), text.c_str()); }
+
+void type(TextEntryBox& box, const std::string& text) {
+    for (char c : text) box.keyDown(c, c);
+}
+
+class TextEntryBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ensureEngineStarted());
+        ASSERT_NE(Engine::instance().font(), nullptr);
+    }
+
+    // "ab ab ... ab " filling line 0 so that "mmm" still fits after it but
+    // a long word does not.
+    static std::string fillerBefore(const TextEntryBox& box) {
+        std::string filler;
+        while (widthOf(filler + "ab mmm") <= box.lineWidthLimit()) filler += "ab ";
+        return filler;
+    }
+};
+
+}  // namespace
+
+TEST_F(TextEntryBoxTest, TypingPastTheLineEndMidWordMovesTheWholeWordDown) {
+    TextEntryBox box;
+    ASSERT_GT(box.width(), 0);
+    const std::string filler = fillerBefore(box);
+    type(box, filler);
+    ASSERT_EQ(box.currentLine(), 0);
+
+    std::string word;
+    while (box.currentLine() == 0 && word.size() < 100) {
+        word += 'm';
+        box.keyDown('m', 'm');
+    }
+    ASSERT_GE(word.size(), 4u);
+    EXPECT_EQ(box.lineText(0), filler);
+    EXPECT_EQ(box.lineText(1), word);
+    EXPECT_EQ(box.text(), filler + word);
+}
+
+TEST_F(TextEntryBoxTest, OverflowingSpaceEndsLineZeroAndMakesLineOneCurrent) {
+    TextEntryBox box;
+    std::string typed = fillerBefore(box) + "mmm";
+    while (widthOf(typed + "m") <= box.lineWidthLimit()) typed += 'm';
+    type(box, typed);
+    while (box.currentLine() == 0 && typed.size() < 200) {
+        typed += ' ';
+        box.keyDown(' ', ' ');
+    }
+    EXPECT_EQ(box.lineText(0), typed);
+    EXPECT_EQ(box.lineText(1), "");
+    EXPECT_EQ(box.currentLine(), 1);
+    // The caret waits at the start of the new line, not over line 0.
+    EXPECT_EQ(box.caretPosition().y, 360 + 12 + 25);
+}
+
+TEST_F(TextEntryBoxTest, OnTheLastLineAnOverflowingCharacterIsRefused) {
+    TextEntryBox box;
+    for (int i = 0; i < 400; ++i) box.keyDown('w', 'w');
+    const std::string full = box.text();
+    EXPECT_EQ(box.currentLine(), 2);
+    EXPECT_LE(widthOf(box.lineText(2)), box.lineWidthLimit());
+    box.keyDown('w', 'w');
+    EXPECT_EQ(box.text(), full);
+}
+
+TEST_F(TextEntryBoxTest, DeletingMergesLineOneIntoLineZeroAsSoonAsBothFit) {
+    TextEntryBox box;
+    const std::string filler = fillerBefore(box);
+    std::string typed = filler + std::string(12, 'm');
+    type(box, typed);
+    ASSERT_EQ(box.currentLine(), 1);
+
+    while (box.currentLine() == 1) {
+        // Not merged yet: the two lines would not fit on one.
+        ASSERT_GT(widthOf(box.lineText(0) + box.lineText(1)), box.lineWidthLimit());
+        box.keyDown(Backspace, '\b');
+        typed.pop_back();
+        ASSERT_EQ(box.text(), typed);
+    }
+    EXPECT_EQ(box.lineText(0), typed);
+    EXPECT_EQ(box.lineText(1), "");
+    EXPECT_GT(typed.size(), filler.size());
+    // The caret moved up with the text.
+    EXPECT_EQ(box.caretPosition().y, 360 + 12);
+    EXPECT_EQ(box.caretPosition().x, 20 + widthOf(typed) + 20);
+}
+
+TEST_F(TextEntryBoxTest, CharactersOutsideTheAllowedSetAreNotTyped) {
+    TextEntryBox box;
+    type(box, "a:;()%b");
+    EXPECT_EQ(box.text(), "ab");
+}
+
+TEST_F(TextEntryBoxTest, BackspaceHeldKeepsDeletingUntilReleased) {
+    TextEntryBox box;
+    box.keyDown(Backspace, '\b');
+    EXPECT_EQ(box.text(), "");
+    EXPECT_EQ(box.currentLine(), 0);
+
+    type(box, "abcdefghij");
+    box.keyDown(Backspace, '\b');
+    // Frames of 33 ms keep clear of the exact 0.5 s and 0.1 s marks: repeats
+    // fall in frames 16 and 19.
+    for (int frame = 0; frame < 20; ++frame) box.update(0.033f);
+    EXPECT_EQ(box.text(), "abcdefg");
+    box.releaseBackspace();
+    for (int frame = 0; frame < 40; ++frame) box.update(0.025f);
+    EXPECT_EQ(box.text(), "abcdefg");
+}
+
+TEST_F(TextEntryBoxTest, DrawShowsThePromptAndTheTypedLine) {
+    TextEntryBox box;
+    clearScreen();
+    box.draw();
+    const int emptyLine = countPixels(35, 372, 500, 24, 255, 255, 255);
+    const int emptyHeader = countPixels(30, 318, 500, 24, 255, 255, 255);
+    ASSERT_GE(emptyLine, 0);
+
+    box.setPrompt("What is your name?");
+    type(box, "Ann");
+    clearScreen();
+    box.draw();
+    EXPECT_GT(countPixels(35, 372, 500, 24, 255, 255, 255), emptyLine);
+    EXPECT_GT(countPixels(30, 318, 500, 24, 255, 255, 255), emptyHeader);
+}
+
+TEST_F(TextEntryBoxTest, WithoutItsImagesTheBoxDrawsNothingAndTypingStillEnds) {
+    InEmptyDirectory nowhere;
+    ASSERT_TRUE(nowhere.ok());
+    TextEntryBox box;
+    box.setPrompt("What is your name?");
+    type(box, "a long answer that could never fit");
+    for (int i = 0; i < 10; ++i) box.keyDown(Backspace, '\b');
+    clearScreen();
+    box.draw();
+    EXPECT_EQ(countLitPixels(), 0);
+}
