@@ -215,3 +215,17 @@ TEST(EngineStart, GameDataGivesA640By480WindowTitledOmbrel) {
     EXPECT_NE(engine.font(), nullptr);
     engine.shutdown();
 }
+
+// Tests and tools that never call shutdown() must still exit cleanly: SDL's
+// audio thread used to keep mixing while the libraries were torn down.
+TEST(EngineExit, ProcessEndingWithoutShutdownExitsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        EXPECT_EXIT(
+            {
+                ensureEngineStarted();
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
+}
