@@ -111,9 +111,13 @@ def normalise(f):
     return (f - lo) / (hi - lo)
 
 
-def voronoi(w, h, points):
-    """For wrapped feature points returns (nearest index, F1, F2) per texel."""
-    ys, xs = np.mgrid[0:h, 0:w]
+def voronoi(w, h, points, warp=None):
+    """For wrapped feature points returns (nearest index, F1, F2) per texel;
+    warp, a pair of offset fields, bends the cells into softer shapes."""
+    ys, xs = np.mgrid[0:h, 0:w].astype(float)
+    if warp is not None:
+        xs = xs + warp[0]
+        ys = ys + warp[1]
     d = []
     for (px_, py_) in points:
         dx = np.abs(xs - px_)
@@ -136,3 +140,12 @@ def jittered_points(w, h, nx, ny, rng, jitter=0.7):
             y = (j + 0.5 + (rng.random() - 0.5) * jitter) * h / ny
             pts.append((x, y))
     return pts
+
+
+def relief(height, light=(-1, -1), strength=1.0):
+    """Lambert-like shading of a wrapped height field lit from the upper
+    left: positive where a slope faces the light."""
+    lx, ly = light
+    gx = (np.roll(height, -1, 1) - np.roll(height, 1, 1)) * 0.5
+    gy = (np.roll(height, -1, 0) - np.roll(height, 1, 0)) * 0.5
+    return -(gx * lx + gy * ly) * strength

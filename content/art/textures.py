@@ -6,7 +6,7 @@ Each generator takes its own seeded random source, so output never varies.
 """
 import numpy as np
 
-from art.canvas import Canvas, value_noise, fbm, normalise, voronoi, jittered_points
+from art.canvas import Canvas, value_noise, fbm, normalise, voronoi, jittered_points, relief
 
 W = 64
 
@@ -115,16 +115,21 @@ def field(rng):
 
 def hay(rng):
     c = Canvas(W, 64)
-    f = fbm(W, 64, rng, ((16, 0.4), (8, 0.3), (4, 0.3)))
-    c.tones(f, ["earth", "straw_dark", "straw", "thatch"], cuts=[0.2, 0.45, 0.8])
-    # loose stalks in every direction
-    for _ in range(90):
+    f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
+    c.tones(f, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.25, 0.5, 0.8])
+    # a mat of short stalks lying mostly one way, light over dark
+    for _ in range(420):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        dx, dy = [(1, 0), (1, 1), (0, 1), (1, -1)][int(rng.integers(0, 4))]
+        ang = rng.normal(0.5, 0.6)
         n = int(rng.integers(3, 7))
-        col = ["straw", "parchment", "straw_dark"][int(rng.integers(0, 3))]
+        col = ["straw", "parchment", "thatch", "straw_dark", "parchment_dark"][int(rng.integers(0, 5))]
         for i in range(n):
-            c.px(x + dx * i, (y + dy * i) % 64, col)
+            c.px(int(round(x + np.cos(ang) * i)), int(round(y + np.sin(ang) * i)) % 64, col)
+        c.px(int(round(x + np.cos(ang) * n)), int(round(y + np.sin(ang) * n + 1)) % 64, "earth")
+    for _ in range(6):
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        c.px(x, y, "mud")
+        c.px(x + 1, y, "earth")
     return c
 
 
@@ -360,49 +365,101 @@ def church_door(rng):
 
 # == woods, hedges, fences ===================================================
 
+def wrapped_dx(xs, cx):
+    dx = (xs - cx + W / 2) % W - W / 2
+    return dx
+
+
+def leafy_crown(c, blobs, rng, tones=("night", "grass_dark", "grass", "grass_light"), h=None):
+    """Round leafy masses: spheres in a height field, lit from the upper
+    left, with a ragged leafy edge."""
+    h = c.h if h is None else h
+    ys, xs = np.mgrid[0:h, 0:W].astype(float)
+    height = np.full((h, W), -1.0)
+    for (cx, cy, r) in blobs:
+        dx = wrapped_dx(xs, cx)
+        d2 = dx * dx + (ys - cy) ** 2
+        height = np.maximum(height, np.sqrt(np.maximum(r * r - d2, 0)) / r - (d2 > r * r))
+    n = fbm(W, h, rng, ((4, 0.5), (2, 0.5)))
+    inside = height + (n - 0.5) * 0.5 > 0.05
+    leaf = height + (n - 0.5) * 0.6
+    light = relief(leaf, strength=3.0)
+    val = light + leaf * 0.5 + (rng.random((h, W)) - 0.5) * 0.15
+    cuts = list(np.quantile(val[inside], [0.22, 0.6, 0.9]))
+    c.tones(val, list(tones), mask=inside, cuts=cuts)
+    return inside
+
+
+def pine(c, cx, tip, base, slope, tones=("grass", "grass_dark", "night"), tiers=5):
+    """A fir of sawtooth tiers from tip to base; lit on its left."""
+    lit, mid, dark = tones
+    tier = (base - tip) / tiers
+    for y in range(tip, base):
+        p = ((y - tip) % tier) / tier
+        wdt = 0.5 + (y - tip) * slope * (0.55 + 0.45 * p) + ((y * 7 + int(cx) * 3) % 5 - 2) * 0.3 * p
+        for x in range(int(np.floor(cx - wdt)), int(np.ceil(cx + wdt)) + 1):
+            rel = (x - cx) / (wdt + 0.01)
+            if abs(rel) > 1:
+                continue
+            col = lit if rel < -0.35 else (mid if rel < 0.3 else dark)
+            if p > 0.82 and abs(rel) < 0.8 and (x + y) % 3:
+                col = dark                    # shadow under each tier
+            if col == lit and (x * 5 + y * 3) % 11 == 0:
+                col = "grass_light"
+            c.px(x, y, col)
+
+
 def trees(rng):
     c = Canvas(W, 128)
-    # trunks first, then crowns over them
-    for tx in (8, 30, 50):
-        c.rect(tx, 70, tx + 4, 128, "wood_dark")
-        c.vline(tx, 70, 128, "wood")
-    crown = np.zeros((128, W))
-    ys, xs = np.mgrid[0:128, 0:W]
-    for cx, cy, r in ((10, 46, 20), (32, 32, 22), (52, 52, 20), (-2, 70, 16), (44, 76, 18), (22, 84, 16), (62, 30, 15)):
-        dx = np.abs(xs - cx)
-        dx = np.minimum(dx, W - dx)
-        d = np.sqrt(dx ** 2 + ((ys - cy) * 0.9) ** 2)
-        crown = np.maximum(crown, 1 - d / r)
-    # pines: tall triangles
-    for px_, base, height, half in ((20, 110, 96, 12), (42, 104, 100, 11), (60, 112, 90, 10)):
-        for y in range(base - height, base):
-            t = (y - (base - height)) / height
-            wdt = half * t + 1
-            for x in range(int(px_ - wdt), int(px_ + wdt) + 1):
-                crown[y, x % W] = max(crown[y, x % W], 0.35 + 0.4 * t * (1 - abs(x - px_) / (wdt + 1)))
-    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
-    edge = crown + (n - 0.5) * 0.5
-    inside = edge > 0.12
-    shade = normalise(n * 0.6 + (1 - ys / 128) * 0.4 + crown * 0.3)
-    c.tones(shade, ["night", "grass_dark", "grass_dark", "grass"], mask=inside, cuts=[0.3, 0.55, 0.82])
-    # lower rows: undergrowth in front of the trunks
-    under = ys > 112 + (n * 10).astype(int)
-    c.tones(n, ["night", "grass_dark", "grass"], mask=under, cuts=[0.4, 0.75])
+    # a far row of dark firs, closing up into solid wood lower down
+    for k, cx in enumerate(range(2, W + 2, 8)):
+        tip = 30 + int(rng.integers(0, 14))
+        pine(c, cx, tip, 128, 0.32, ("grass_dark", "night", "night"), tiers=6)
+    c.rect(0, 84, W, 128, "night")
+    # trunks of the near trees
+    for tx in (20, 46):
+        c.rect(tx, 86, tx + 4, 128, "wood_dark")
+        c.vline(tx, 86, 128, "wood")
+    # two near firs and a broad oak
+    pine(c, 21, 6, 100, 0.2)
+    pine(c, 47, 18, 104, 0.19)
+    oak = Canvas(W, 128, "cyan")
+    leafy_crown(oak, [(2, 58, 15), (-8, 48, 12), (10, 46, 11), (-2, 70, 12), (6, 72, 10)], rng)
+    c.blit(oak, 0, 0)
+    c.rect(-1, 80, 3, 128, "wood_dark")
+    c.vline(-1, 80, 128, "wood")
+    # the undergrowth along the foot
+    under = np.zeros((128, W), bool)
+    tops = (110 + value_noise(W, 1, 4, 1, rng)[0] * 10).astype(int)
+    for x in range(W):
+        under[tops[x]:, x] = True
+    n = fbm(W, 128, rng, ((4, 0.5), (2, 0.5)))
+    c.tones(n, ["night", "grass_dark", "grass"], mask=under, cuts=[0.45, 0.8])
+    for x in range(W):
+        if x % 3 == 1:
+            c.px(x, tops[x] - 1, "grass_dark")
     return c
 
 
 def hedge(rng):
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((8, 0.5), (4, 0.5)))
-    ys, xs = np.mgrid[0:64, 0:W]
-    top = 22 + (value_noise(W, 64, 4, 64, rng)[0] * 8).astype(int)
-    inside = ys >= top[None, :]
-    body = normalise(n + (ys / 64) * -0.2 + rng.random((64, W)) * 0.3)
-    c.tones(body, ["night", "grass_dark", "grass_dark", "grass", "grass_light"], mask=inside, cuts=[0.18, 0.4, 0.65, 0.88])
-    # shade at the foot
-    c.put(inside & (ys > 58), "night")
+    blobs = []
+    x = 0
+    while x < W:
+        r = 7 + int(rng.integers(0, 4))
+        blobs.append((x, 28 + int(rng.integers(0, 5)), r))
+        blobs.append((x + 4, 44, r + 3))
+        x += 10
+    blobs += [(x, 58, 10) for x in range(0, W, 12)]
+    leafy_crown(c, blobs, rng)
+    # fill the body so no sky shows through it, darker at the foot
+    sky = c.is_colour("cyan")
     for x in range(W):
-        c.px(x, int(top[x]), "grass")
+        top = int(np.argmax(~sky[:, x]))
+        c.put(np.pad(sky[top:, x:x + 1], ((top, 0), (x, W - x - 1))), "night")
+    c.rect(0, 61, W, 64, "night")
+    for x in range(0, W, 5):
+        c.px(x + 2, 60, "grass_dark")
     return c
 
 
@@ -432,25 +489,39 @@ def fence(rng):
 
 
 def woodpile(rng):
-    c = Canvas(W, 64, "shadow")
-    # a little roof and the stack beneath it
-    c.rect(0, 0, W, 10, "cyan")
+    c = Canvas(W, 64, "ink")
+    # a little lean-to roof, and the stack of split logs beneath it
+    c.rect(0, 0, W, 6, "cyan")
     c.rect(0, 6, W, 11, "shingle")
     c.hline(0, W, 6, "shingle_dark")
-    c.hline(0, W, 10, "shadow")
-    r = 5
-    for row, y in enumerate(range(12, 64, 10)):
-        off = 0 if row % 2 else 5
-        for x in range(off, W + off, 10):
+    for x in range(0, W, 6):
+        c.vline(x, 7, 11, "shingle_dark")
+    c.hline(0, W, 11, "wood_dark")
+    c.rect(0, 12, W, 14, "ink")
+    y = 18
+    row = 0
+    while y < 66:
+        x = 0 if row % 2 else 5
+        while x < W + 5:
+            r = 4 + int(rng.integers(0, 3))
+            cx, cy = x + int(rng.integers(-1, 2)), y + int(rng.integers(-1, 2))
             for yy in range(-r, r + 1):
                 for xx in range(-r, r + 1):
                     d = (xx * xx + yy * yy) ** 0.5
-                    if d <= r:
-                        col = "wood_pale" if d < r - 2 else ("wood_light" if d < r - 0.8 else "wood_dark")
-                        c.px(x + xx, y + 5 + yy, col)
-            c.px(x, y + 5, "wood")
-            c.px(x + 1, y + 4, "wood")
-            c.px(x - 2, y + 3, "wood_light")
+                    if d > r + 0.3:
+                        continue
+                    if d > r - 1:
+                        col = "wood_dark" if xx + yy > -2 else "wood"        # bark
+                    elif d > r - 2:
+                        col = "wood_pale" if xx + yy < 0 else "wood_light"
+                    else:
+                        col = "wood_light" if (int(d) % 2) else "wood_pale"  # rings
+                    c.px(cx + xx, cy + yy, col)
+            c.px(cx, cy, "wood")
+            c.px(cx + 1, cy - 1, "wood")                                     # a split
+            x += 2 * r + 1
+        y += 10
+        row += 1
     return c
 
 
@@ -551,23 +622,30 @@ def rock_face(c, top, bottom, rng, tones=("rock_dark", "stone_dark", "stone", "s
 
 def cliff_base(rng):
     c = Canvas(W, 128)
-    rock_face(c, 0, 128, rng)
-    ys = np.arange(128)[:, None]
+    height, edge, _ = rock_height(W, 128, rng, (3, 5), warp=8.0)
+    ys = np.mgrid[0:128, 0:W][0]
+    height = height + np.sin(ys * 2 * np.pi / 32 + height * 2) * 0.1
+    shade_rock(c, height, edge, rng, tones=("shadow", "stone_dark", "stone", "stone_light", "stone_pale"),
+               share=(0.06, 0.35, 0.75, 0.96))
+    # the grassy brow against the sky
     n = value_noise(W, 128, 8, 128, rng)[0]
-    top = (6 + n * 10).astype(int)
+    top = (5 + n * 9).astype(int)
     for x in range(W):
         c.rect(x, 0, x + 1, top[x], "cyan")
         c.px(x, top[x], "grass_light")
         c.px(x, top[x] + 1, "grass")
         c.px(x, top[x] + 2, "grass_dark")
+        c.px(x, top[x] + 3, "shadow")
         if x % 3 == 0:
             c.px(x, top[x] - 1, "grass")
-    # moss patches
+        if x % 7 == 2:
+            c.px(x, top[x] - 2, "grass_light")
+    # moss on the ledges, hanging down in tufts
     m = fbm(W, 128, rng, ((16, 0.6), (4, 0.4)))
-    mask = (m > 0.78)
-    mask[:20] = False
-    c.put(mask, "grass_dark")
-    c.put(mask & (m > 0.86), "grass")
+    mask = (m > 0.72) & (rng.random((128, W)) < 0.7)
+    mask[:22] = False
+    c.put(mask & ~c.is_colour("shadow"), "grass_dark")
+    c.put(mask & (m > 0.8) & ~c.is_colour("shadow"), "grass")
     return c
 
 
@@ -577,25 +655,33 @@ def cliff(rng):
 
 def cave_mouth(rng):
     c = cliff_base(rng)
-    # the opening: a rounded dark mouth, darker deep inside
-    for y in range(50, 128):
-        for x in range(10, 54):
-            cx, r = 31.5, 22
-            top = 50 + r
-            if y < top and (x - cx) ** 2 + ((y - top) * 1.0) ** 2 > r * r:
-                continue
-            d = min(x - 10, 53 - x, y - 50)
-            c.px(x, y, "night" if d < 5 else "ink")
+    # the opening: a ragged dark mouth, blacker deep inside
+    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
+    ys, xs = np.mgrid[0:128, 0:W]
+    top = 58
+    d = np.where(ys > top + 18, np.abs(xs - 31.5) / 21.0,
+                 np.sqrt(((xs - 31.5) / 21.0) ** 2 + ((ys - top - 18) / 20.0) ** 2)) + (n - 0.5) * 0.18
+    c.put(d < 1.08, "shadow")
+    c.put(d < 1.0, "night")
+    c.put(d < 0.8, "ink")
+    c.put((d >= 1.0) & (d < 1.1) & (xs > 34) & (ys > 60), "stone_dark")
     # timber props: two posts and a lintel
-    for x0 in (12, 48):
-        c.rect(x0, 66, x0 + 4, 128, "wood")
-        c.vline(x0, 66, 128, "wood_light")
-        c.vline(x0 + 3, 66, 128, "wood_dark")
-    c.rect(10, 62, 54, 67, "wood")
-    c.hline(10, 54, 62, "wood_light")
-    c.hline(10, 54, 66, "wood_dark")
-    for x in (14, 50):
-        c.px(x + 1, 64, "iron")
+    for x0 in (13, 47):
+        c.rect(x0, 70, x0 + 4, 128, "wood")
+        c.vline(x0, 70, 128, "wood_light")
+        c.vline(x0 + 3, 70, 128, "wood_dark")
+        for y in range(76, 128, 11):
+            c.px(x0 + 1, y, "wood_dark")
+    c.rect(10, 66, 55, 71, "wood")
+    c.hline(10, 55, 66, "wood_light")
+    c.hline(10, 55, 70, "wood_dark")
+    c.hline(12, 53, 71, "ink")
+    for x in (15, 49):
+        c.px(x, 68, "iron_light")
+    # rubble at the foot
+    for x, y in ((8, 124), (10, 125), (55, 123), (57, 125), (30, 126), (22, 125)):
+        c.rect(x, y, x + 3, y + 2, "stone")
+        c.hline(x, x + 3, y, "stone_light")
     return c
 
 
@@ -799,13 +885,14 @@ def ceiling_beams(rng):
 
 def cave_floor(rng):
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
-    val = normalise(n + rng.random((64, W)) * 0.25)
-    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.88])
-    wet = fbm(W, 64, rng, ((16, 0.7), (8, 0.3))) > 0.72
-    c.put(wet, "rock_wet")
-    c.put(wet & (rng.random((64, W)) < 0.12), "stone_light")
-    for _ in range(30):
+    height, edge, _ = rock_height(W, 64, rng, (3, 3), warp=8.0, bumps=0.8)
+    shade_rock(c, height, edge, rng, tones=("rock_dark", "rock_dark", "rock", "rock", "rock_light"),
+               strength=2.0, crack=0.5, share=(0.1, 0.3, 0.6, 0.9))
+    # puddles in the hollows, grit everywhere
+    low = height < np.quantile(height, 0.12)
+    c.put(low, "rock_wet")
+    c.put(low & (rng.random((64, W)) < 0.1), "stone")
+    for _ in range(40):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
         c.px(x, y, "stone_dark")
         c.px(x + 1, y, "rock_light")
@@ -814,15 +901,12 @@ def cave_floor(rng):
 
 def cave_ceiling(rng):
     c = Canvas(W, 64)
-    pts = jittered_points(W, 64, 4, 4, rng, 0.8)
-    idx, f1, f2 = voronoi(W, 64, pts)
-    shade = np.array([rng.random() for _ in pts])[idx]
-    val = normalise(shade * 0.5 + (1 - np.minimum(f1 / 10, 1)) * 0.5 + rng.random((64, W)) * 0.2)
-    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.86])
-    c.put((f2 - f1) < 1.4, "ink")
-    for (x, y) in pts:   # drips at the tips of the knobs
-        c.px(int(x), int(y), "rock_wet")
-        c.px(int(x) + 1, int(y), "stone_light")
+    height, edge, _ = rock_height(W, 64, rng, (3, 3), warp=8.0, bumps=0.6)
+    shade_rock(c, height, edge, rng, tones=("ink", "rock_dark", "rock_dark", "rock", "rock_light"),
+               strength=3.0, share=(0.08, 0.35, 0.7, 0.93))
+    # drips hanging at the lowest knobs
+    knobs = height > np.quantile(height, 0.985)
+    c.put(knobs, "rock_wet")
     return c
 
 
@@ -853,132 +937,201 @@ def cave_floor_blood(rng):
 CAVE_TONES = ("rock_dark", "rock", "rock_light", "rock_wet")
 
 
-def cave_rock_base(c, rng, cells=(4, 4), grain=0.0, strata=0):
+def rock_height(w, h, rng, cells=(4, 4), warp=6.0, crevice=2.0, bumps=0.5):
+    """A height field of fractured rock: rounded blocks (warped Voronoi cells)
+    parted by crevices, with noise on their faces. Wraps at both edges."""
+    wx = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    wy = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    pts = jittered_points(w, h, cells[0], cells[1], rng, 0.9)
+    idx, f1, f2 = voronoi(w, h, pts, (wx, wy))
+    block = np.clip((f2 - f1) / (crevice * 4), 0, 1) ** 0.5
+    lift = np.array([rng.random() for _ in pts])[idx]
+    detail = fbm(w, h, rng, ((8, 0.5), (4, 0.3), (2, 0.2)))
+    height = block * (0.7 + 0.3 * lift) + detail * bumps
+    return height, (f2 - f1), lift
+
+
+def shade_rock(c, height, edge, rng, mask=None, tones=("ink", "rock_dark", "rock", "rock_light", "rock_wet"),
+               strength=4.0, crack=1.0, share=(0.05, 0.33, 0.74, 0.95)):
+    """Paints a rock height field lit from the upper left, crevices dark.
+    share: the fraction of texels at or below each tone boundary, so every
+    face gets the same balance of tones whatever its relief."""
+    light = relief(height, strength=strength)
+    val = light + (height - height.mean()) * 0.4 + (rng.random(height.shape) - 0.5) * 0.06
+    sample = val if mask is None else val[mask]
+    cuts = list(np.quantile(sample, share))
+    c.tones(val, list(tones), mask=mask, cuts=cuts)
+    cr = edge < crack
+    if mask is not None:
+        cr &= mask
+    c.put(cr, tones[0])
+    return val
+
+
+def cave_rock_base(c, rng, cells=(4, 4), grain=0.0, strata=0, warp=6.0, bumps=0.5):
     h = c.h
-    pts = jittered_points(W, h, cells[0], cells[1], rng, 0.9)
-    idx, f1, f2 = voronoi(W, h, pts)
-    shade = np.array([rng.random() for _ in pts])[idx]
+    height, edge, lift = rock_height(W, h, rng, cells, warp=warp, bumps=bumps)
     ys, xs = np.mgrid[0:h, 0:W]
-    py_ = np.array([p[1] for p in pts])[idx]
-    px_ = np.array([p[0] for p in pts])[idx]
-    dx = (xs - px_ + W / 2) % W - W / 2
-    dy = ys - py_
-    n = fbm(W, h, rng, ((16, 0.4), (8, 0.35), (4, 0.25)))
-    val = shade * 0.35 + n * 0.35 + np.clip(-(dy + dx * 0.4) / 24, -0.5, 0.5) * 0.5 + rng.random((h, W)) * 0.12
     if strata:
-        val += np.sin(ys * 2 * np.pi / strata + n * 3) * 0.15
+        height = height + np.sin(ys * 2 * np.pi / strata + height * 2) * 0.12
     if grain:
-        val += np.sin((xs + ys * 0.5) * 2 * np.pi / 16 + n * 4) * grain
-    val = normalise(val)
-    c.tones(val, ["rock_dark", "rock", "rock", "rock_light"], cuts=[0.3, 0.6, 0.85])
-    c.put((f2 - f1) < 1.3, "rock_dark")
-    c.put(((f2 - f1) < 0.7) & (dy < 0), "ink")
-    # wet sheen on the upper faces
-    c.put((val > 0.78) & (n > 0.55), "rock_wet")
-    return val, n
+        height = height + np.sin((xs + ys * 0.5) * 2 * np.pi / 16 + height * 3) * grain
+    val = shade_rock(c, height, edge, rng)
+    return val, height
 
 
 def cave_rock(variant):
+    """Rock face number `variant` (1 to 15): the same dark wet rock, each with
+    its own block size and grain and one feature of its own."""
+    v = variant
+    cells = [(3, 3), (3, 3), (5, 4), (2, 2), (4, 4), (3, 4), (4, 3), (4, 4),
+             (3, 2), (4, 4), (6, 2), (5, 5), (4, 4), (5, 4), (3, 3)][v - 1]
+    strata = {3: 10, 6: 16, 9: 8, 12: 0, 14: 12}.get(v, 0)
+
     def make(rng):
         c = Canvas(W, 64)
-        v = variant
-        cells = [(4, 4), (3, 3), (5, 4), (4, 3), (6, 5), (3, 4), (4, 5), (5, 5),
-                 (3, 2), (4, 4), (5, 3), (2, 3), (4, 6), (6, 4), (3, 3)][v - 1]
-        val, n = cave_rock_base(c, rng, cells,
-                                grain=0.12 if v in (4, 11) else 0.0,
-                                strata=[0, 0, 10, 0, 0, 14, 0, 0, 8, 0, 0, 12, 0, 0, 0][v - 1])
+        ys, xs = np.mgrid[0:64, 0:W]
+        height, edge, lift = rock_height(W, 64, rng, cells, warp=8.0 if v != 11 else 3.0)
+        if strata:
+            height = height + np.sin(ys * 2 * np.pi / strata + height * 2) * 0.12
+        if v == 11:
+            # columnar joints: tall narrow blocks
+            height = height + np.abs(np.sin(xs * np.pi / 11 + height)) * 0.3
         if v == 1:
-            # kept plain in its upper middle where the tally marks are cut:
-            # a smooth, slightly lighter slab
-            for y in range(8, 40):
-                for x in range(12, 52):
-                    c.px(x, y, "rock" if (x * 7 + y * 13) % 11 else "rock_light")
-            c.hline(12, 52, 40, "rock_dark")
-            c.vline(11, 8, 41, "rock_dark")
-            c.vline(52, 8, 41, "rock_dark")
-        elif v == 2:          # a long diagonal fissure
-            for i in range(64):
-                x = 10 + i * 44 // 64 + int(np.sin(i / 5) * 2)
-                c.px(x, i, "ink")
-                c.px(x + 1, i, "rock_dark")
-                c.px(x - 1, i, "rock_light")
+            # a smooth slab in the upper middle, where the tally marks go
+            n = fbm(W, 64, rng, ((16, 0.6), (8, 0.4)))
+            d = ((np.abs(xs - 32) / 23.0) ** 4 + (np.abs(ys - 28) / 20.0) ** 4) ** 0.25 + (n - 0.5) * 0.25
+            flat = np.clip((1.0 - d) * 8, 0, 1)
+            slab = 1.1 - (ys - 28) * 0.004 + (xs - 32) * 0.002 + n * 0.04
+            height = height * (1 - flat) + slab * flat
+            edge = np.where(flat > 0.3, 99.0, edge)
+        shade_rock(c, height, edge, rng)
+        if v == 1:
+            # a worn, even face on the slab: a few specks, no cracks
+            inside = flat > 0.6
+            fine = fbm(W, 64, rng, ((4, 0.6), (2, 0.4))) + rng.random((64, W)) * 0.3
+            c.tones(fine, ["rock_dark", "rock", "rock", "rock_light"], mask=inside,
+                    cuts=list(np.quantile(fine[inside], [0.08, 0.5, 0.9])))
+        if v == 2:            # a wide fissure running down the face
+            x = 14.0
+            for y in range(64):
+                x += 0.55 + np.sin(y / 5.0) * 0.8
+                xi = int(x)
+                wdt = 3 + (y % 19 < 7)
+                c.rect(xi, y, xi + wdt, y + 1, "ink")
+                c.px(xi - 1, y, "rock_wet")
+                c.px(xi + wdt, y, "rock_dark")
+                if y % 9 == 4:
+                    c.px(xi + 1, y, "rock_wet")
         elif v == 3:          # a pale mineral vein
+            wob = value_noise(W, 1, 8, 1, rng)[0]
             for x in range(W):
-                y = int(30 + np.sin(x * 2 * np.pi / W) * 8)
-                c.px(x, y, "stone_light")
-                c.px(x, y + 1, "stone")
-        elif v == 5:          # water running down from a crack
-            for x0 in (20, 44):
-                for y in range(6, 64):
-                    c.px(x0 + (y // 16) % 2, y, "rock_wet")
-                    if y % 9 == 0:
-                        c.px(x0 + (y // 16) % 2, y, "sky_light")
-        elif v == 6:          # a ledge
-            c.rect(0, 40, W, 44, "rock_light")
-            c.hline(0, W, 40, "stone_light")
-            c.rect(0, 44, W, 47, "ink")
-        elif v == 7:          # pale lichen
-            m = fbm(W, 64, rng, ((8, 0.6), (4, 0.4))) > 0.75
-            c.put(m, "grass_dark")
-            c.put(m & (rng.random((64, W)) < 0.3), "stone_light")
-        elif v == 8:          # a big dark recess
-            ys, xs = np.mgrid[0:64, 0:W]
-            d = np.sqrt((xs - 30) ** 2 + ((ys - 36) * 1.4) ** 2)
-            c.put(d < 14, "rock_dark")
-            c.put(d < 10, "night")
-            c.put(d < 6, "ink")
-        elif v == 9:          # broken blocks
-            for y in (20, 42):
-                c.hline(0, W, y, "ink")
-                c.hline(0, W, y + 1, "rock_light")
-        elif v == 10:         # rust-red iron stain
+                y = int(30 + np.sin(x * 2 * np.pi / W) * 7 + wob[x] * 4)
+                if wob[x] > 0.15:
+                    c.px(x, y, "stone_pale")
+                    c.px(x, y + 1, "stone")
+        elif v == 5:          # water seeping down in two streaks
+            for x0 in (21, 45):
+                for y in range(4, 64):
+                    x = x0 + int(np.sin(y / 7.0) * 1.5)
+                    c.px(x, y, "rock_wet")
+                    c.px(x + 1, y, "stone_dark" if y % 5 else "stone_light")
+                    if y % 11 == 3:
+                        c.px(x + 1, y, "sky_light")
+        elif v == 6:          # a jutting ledge
+            for x in range(W):
+                y0 = 38 + int(np.sin(x * 2 * np.pi / W) * 2)
+                c.px(x, y0, "stone_light")
+                c.rect(x, y0 + 1, x + 1, y0 + 4, "rock_light")
+                c.rect(x, y0 + 4, x + 1, y0 + 7, "ink")
+                c.px(x, y0 + 7, "rock_dark")
+        elif v == 7:          # pale lichen in the damp
+            m = fbm(W, 64, rng, ((16, 0.5), (4, 0.5)))
+            spots = (m > 0.7) & (rng.random((64, W)) < 0.55)
+            c.put(spots, "grass_dark")
+            c.put(spots & (rng.random((64, W)) < 0.25), "stone_light")
+        elif v == 8:          # a deep dark recess
+            n = fbm(W, 64, rng, ((8, 1.0),))
+            d = np.sqrt((xs - 30) ** 2 + ((ys - 36) * 1.3) ** 2) + (n - 0.5) * 6
+            c.put(d < 15, "rock_dark")
+            c.put(d < 12, "night")
+            c.put(d < 8, "ink")
+            c.put((d >= 12) & (d < 15) & (ys > 36), "rock_light")
+        elif v == 9:          # broken horizontal beds
+            for y0 in (20, 43):
+                for x in range(W):
+                    y = y0 + int(np.sin(x / 9.0) * 1.2)
+                    c.px(x, y, "ink")
+                    c.px(x, y + 1, "ink")
+                    c.px(x, y + 2, "rock_light")
+        elif v == 10:         # an ochre mineral stain
             m = fbm(W, 64, rng, ((16, 0.6), (4, 0.4)))
-            stain = (m > 0.68)
-            c.put(stain, "barn_dark")
-            c.put(stain & (m > 0.8), "blood_dark")
-        elif v == 12:         # pick marks: short parallel scars
-            for k in range(10):
-                x, y = int(rng.integers(4, 56)), int(rng.integers(4, 56))
-                for i in range(5):
-                    c.px(x + i, y + i // 2, "ink")
-                    c.px(x + i, y + i // 2 + 1, "rock_light")
-        elif v == 13:         # stalactite teeth hanging from the top
-            for x0 in range(2, W, 9):
-                ln = int(rng.integers(6, 16))
-                for y in range(ln):
-                    wdt = max(1, 3 - y * 3 // ln)
-                    for x in range(x0 - wdt, x0 + wdt):
-                        c.px(x, y, "rock_light" if x == x0 - wdt else "rock")
-                c.px(x0, ln, "rock_wet")
-        elif v == 14:         # a pale band of quartz pebbles
-            for _ in range(40):
-                x, y = int(rng.integers(0, W)), int(rng.integers(26, 40))
-                c.px(x, y, "stone_light")
+            stain = (m > 0.66) & ~c.is_colour("ink")
+            c.put(stain & c.is_colour("rock_dark"), "mud")
+            c.put(stain & (c.is_colour("rock") | c.is_colour("rock_light")), "earth")
+            c.put(stain & c.is_colour("rock_wet"), "straw_dark")
+        elif v == 12:         # worked by picks: rows of short scars
+            for k in range(14):
+                x, y = int(rng.integers(2, 60)), int(rng.integers(4, 58))
+                for i in range(4):
+                    c.px(x + i, y + i, "ink")
+                    c.px(x + i + 1, y + i, "rock_light")
+        elif v == 13:         # teeth of rock hanging from an overhang
+            for x in range(W):
+                c.rect(x, 0, x + 1, 4 + (x * 5 % 7 > 3) + (x % 11 == 0) * 2, "ink")
+            for x0 in range(3, W, 8):
+                ln = int(rng.integers(8, 18))
+                for y in range(4, 4 + ln):
+                    wdt = max(1, 3 - (y - 4) * 3 // ln)
+                    c.rect(x0 - wdt, y, x0 + wdt, y + 1, "rock")
+                    c.px(x0 - wdt, y, "rock_light")
+                    c.px(x0 + wdt, y, "ink")
+                c.px(x0, 4 + ln, "rock_wet")
+                c.px(x0, 6 + ln, "rock_wet")
+        elif v == 14:         # a band of pale quartz pebbles
+            for _ in range(45):
+                x, y = int(rng.integers(0, W)), int(rng.integers(27, 40))
+                c.px(x, y, "stone_pale")
                 c.px(x + 1, y, "stone")
-        elif v == 15:         # roots coming through
+                c.px(x, y + 1, "stone_dark")
+        elif v == 15:         # roots breaking through
             for x0 in (14, 40):
                 x = x0
-                for y in range(0, 48):
+                for y in range(0, 50):
                     x += int(rng.integers(-1, 2))
                     c.px(x, y, "wood_dark")
                     c.px(x + 1, y, "wood")
+                    if y % 13 == 7:
+                        for i in range(1, 6):
+                            c.px(x + i, y + i // 2, "wood_dark")
+        # (variant 4 is the plain one of big boulders)
         return c
     return make
 
 
 def cave_light(rng):
     c = Canvas(W, 128)
-    cave_rock_base(c, rng, (4, 8))
-    ys, xs = np.mgrid[0:128, 0:W]
+    cave_rock_base(c, rng, (3, 6))
     n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
-    d = np.sqrt((xs - 32) ** 2 + ((ys - 76) * 0.55) ** 2) + (n - 0.5) * 8
-    c.put(d < 24, "rock_light")
-    c.put(d < 21, "stone_light")
-    c.put(d < 19, "sky")
-    c.put(d < 15, "sky_light")
-    c.put(d < 10, "plaster_light")
-    c.put((d < 19) & (ys > 112), "grass")
-    c.put((d < 19) & (ys > 118), "grass_dark")
+    ys, xs = np.mgrid[0:128, 0:W]
+    top = 40
+    d = np.where(ys > top + 22, np.abs(xs - 31.5) / 22.0,
+                 np.sqrt(((xs - 31.5) / 22.0) ** 2 + ((ys - top - 22) / 24.0) ** 2)) + (n - 0.5) * 0.2
+    # daylight catching the rim, then the world outside
+    c.put((d < 1.12) & (d >= 1.0) & (xs + ys * 0.3 < 60), "rock_light")
+    c.put((d < 1.06) & (d >= 1.0), "stone")
+    inside = d < 1.0
+    c.put(inside, "sky_light")
+    c.put(inside & (ys > 74), "sky")
+    horizon = 92 + (value_noise(W, 1, 8, 1, rng)[0] * 6).astype(int)
+    crowns = horizon - 2 - (value_noise(W, 1, 4, 1, rng)[0] * 9).astype(int)
+    c.put(inside & (ys > crowns[None, :]), "grass_dark")
+    c.put(inside & (ys > crowns[None, :]) & (ys < crowns[None, :] + 2) & (xs % 3 == 0), "grass")
+    c.put(inside & (ys > horizon[None, :]), "grass_dark")
+    c.put(inside & (ys > horizon[None, :] + 8), "grass")
+    c.put(inside & (ys > horizon[None, :] + 18), "grass_light")
+    c.put(inside & (ys > 120), "earth")
+    c.put(inside & (ys < 58), "plaster_light")
     return c
 
 

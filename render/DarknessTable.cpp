@@ -1,0 +1,6 @@
+#include "render/DarknessTable.h"
+
+DarknessTable& DarknessTable::shared() {
+    static DarknessTable table;
+    return table;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "engine/Engine.h"
+#include "render/Vec2.h"
+#include "world/Level.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+// Draws the first-person view of a level, column by column: for every screen
+// column one ray walks the wall grid to the first wall, the wall slice is
+// drawn (several storeys tall if its texture is), then the floor below and
+// the ceiling above it; finally the level's sprites as camera-facing
+// billboards, far to near, clipped against the walls. With useLighting every
+// pixel drawn also writes a black pixel of distance-dependent opacity into an
+// overlay surface that is later blended over the frame.
+//
+// Units: positions and distances in map cells; the screen in pixels. The
+// raycaster owns nothing of the level and keeps no pointer to it between
+// frames. Per frame it allocates nothing, except that its sprite and texture
+// look-up arrays grow when a level has more sprites or walls than any before.
+class Raycaster {
+public:
+    // The texture size must be the levels' (TEXTURE_SIZE); any other value is
+    // logged and replaced, since a level's images are only that big. The
+    // screen size is fixed for the raycaster's life (the play state uses the
+    // engine's; tests may use a small screen).
+    explicit Raycaster(uint32_t textureWidth = TEXTURE_SIZE, int32_t textureHeight = TEXTURE_SIZE,
+                       int screenWidth = Engine::instance().screenWidth(),
+                       int screenHeight = Engine::instance().screenHeight());
+    Raycaster(const Raycaster&) = delete;
+    Raycaster& operator=(const Raycaster&) = delete;
+
+    // Copied from the level's flags each time the player enters a level.
+    bool useSideShading = true;   // y-side wall faces at half brightness
+    bool useLighting = false;     // write distance darkness into the overlay
+    bool transparentWall = true;  // show the map-border wall through cyan texels
+
+    // Draws the whole view from the camera into frameBuffer (screenWidth()
+    // column pointers, each to screenHeight() pixels 0xAARRGGBB). Only pixels
+    // that something covers are written: the caller clears the frame first.
+    // overlay: a 32-bit surface of at least the screen size, written only when
+    // useLighting is set; null (or another depth or a smaller surface) means
+    // no darkness is written. A null camera vector or frame draws nothing.
+    //
+    // Whatever the level holds, nothing is read outside it: a ray that would
+    // leave the wall grid stops at its edge (no wall is drawn there), a cell
+    // naming no wall, floor or ceiling texture draws nothing, and texel rows
+    // and columns are clamped into their image. A camera outside the grid
+    // draws no walls, floor, ceiling or sprites.
+    void castFrame(const Vec2* position, const Vec2* direction, const Vec2* cameraPlane,
+                   const Level& level, uint32_t* const* frameBuffer, SDL_Surface* overlay);
+
+    // Perpendicular distance of the nearer wall in each screen column of the
+    // last frame (0 where the column showed nothing), screenWidth() entries.
+    const double* zBuffer() const { return depth.data(); }
+
+    int screenWidth() const { return width; }
+    int screenHeight() const { return height; }
+    uint32_t textureWidth() const { return texWidth; }
+    int32_t textureHeight() const { return texHeight; }
+
+private:
+    // Where the wall slice of a column ended up, for the floor pass.
+    struct WallSlice {
+        double distance = 0.0;  // perpendicular, cells
+        double wallX = 0.0;     // 0 <= wallX < 1: where along the face the ray hit
+        int drawEnd = 0;        // lowest screen row of the slice
+    };
+
+    // Draws the slice of the wall in cell (cellX, cellY) hit on the given side
+    // (0: an x side, 1: a y side) into column x and returns where it lies. A
+    // cell outside the grid or naming no wall is measured but not drawn.
+    WallSlice drawWallColumn(int x, int cellX, int cellY, int side, uint32_t* column);
+    void drawFloorAndCeiling(int x, int side, const WallSlice& slice, uint32_t* column);
+    void drawSprites(const Vec2& direction, const Vec2& cameraPlane, const Level& level,
+                     uint32_t* const* frameBuffer);
+
+    // The darkness word for a Manhattan cell distance.
+    uint32_t darknessWord(int d) const { return darkness[d < 0 ? 0 : (d > 8 ? 8 : d)]; }
+    void writeDarkness(int x, int y, uint32_t word) {
+        if (overlayPixels)
+            reinterpret_cast<uint32_t*>(overlayPixels + static_cast<ptrdiff_t>(y) * overlayPitch)[x] = word;
+    }
+
+    int width;
+    int height;
+    uint32_t texWidth;
+    int32_t texHeight;
+    std::vector<double> depth;
+
+    // Scratch state of the frame being drawn.
+    const Level* level = nullptr;
+    int gridWidth = 0;
+    int gridHeight = 0;
+    int mapX = 0;
+    int mapY = 0;
+    int stepX = 0;
+    int stepY = 0;
+    Vec2 position;
+    Vec2 rayPosition;
+    Vec2 rayDirection;
+    uint32_t darkness[9] = {};
+    uint8_t* overlayPixels = nullptr;  // null: no darkness this frame
+    int overlayPitch = 0;
+    std::vector<int32_t> spriteOrder;
+    std::vector<double> spriteDistance;
+};
+
+// Sorts the first n entries of distance (squared distances to the sprites)
+// into non-increasing order, moving order's entries along, with a comb sort
+// (shrink 10/13, gaps 9 and 10 become 11). Equal distances are never
+// exchanged. n of 0 or 1 leaves both arrays as they are.
+void sortSpritesFarToNear(int32_t* order, double* distance, int n);

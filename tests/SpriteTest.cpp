@@ -1,0 +1,186 @@
+// Billboard sprites: transparency, clipping against walls, placement and the
+// far-to-near order. The camera looks along +x with a plane of length 1, so a
+// sprite straight ahead at distance d has depth exactly d.
+
+#include "RaycasterTestLevel.h"
+#include "render/DarknessTable.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <vector>
+
+using namespace testlevel;
+
+namespace {
+
+constexpr int W = 64;
+constexpr int H = 96;
+constexpr uint32_t RED = 0xFFFF0000u;
+constexpr uint32_t GREEN = 0xFF00FF00u;
+
+class Sprites : public ::testing::Test {
+protected:
+    Sprites() : level(room(20, 20)) {
+        for (Scene* s : {&scene, &bare}) {
+            s->position = {5.5f, 10.5f};
+            s->direction = {1.0f, 0.0f};
+            s->plane = {0.0f, -1.0f};
+        }
+    }
+    // Draws the level with and without its sprites.
+    void cast() {
+        scene.cast(*level);
+        Level empty;
+        std::swap(empty.sprites, level->sprites);
+        bare.cast(*level);
+        std::swap(empty.sprites, level->sprites);
+    }
+    bool spriteShowsIn(int column) const {
+        for (int y = 0; y < H; ++y)
+            if (scene.at(column, y) != bare.at(column, y)) return true;
+        return false;
+    }
+    bool framesEqual() const {
+        for (int x = 0; x < W; ++x)
+            if (spriteShowsIn(x)) return false;
+        return true;
+    }
+
+    std::unique_ptr<Level> level;
+    Scene scene{W, H};
+    Scene bare{W, H};
+};
+
+}  // namespace
+
+TEST_F(Sprites, BlackTexelsOfAnyAlphaAreSeeThroughAndAnyColourIsDrawn) {
+    // Left half black, opaque or clear by row; right half a faint red at zero alpha.
+    addSprite(*level, {7.5f, 10.5f}, makeImage(1, [](int x, int y) -> uint32_t {
+        if (x < 32) return y % 2 ? 0x00000000u : 0xFF000000u;
+        return 0x00010000u;
+    }));
+    cast();
+    // Size 48 centred on column 32: columns 8..55, rows 24..71.
+    for (int x = 8; x < 32; ++x) EXPECT_FALSE(spriteShowsIn(x)) << "column " << x;
+    for (int y = 24; y < 72; ++y) ASSERT_EQ(scene.at(50, y), 0x00010000u) << "row " << y;
+    EXPECT_EQ(scene.at(50, 23), bare.at(50, 23));
+    EXPECT_EQ(scene.at(50, 72), bare.at(50, 72));
+}
+
+TEST_F(Sprites, NearerWallHidesTheSpriteExactlyInItsColumns) {
+    level->wallGrid[7][11] = 1;  // in front of the sprite's left part
+    addSprite(*level, {9.5f, 10.5f}, solidImage(RED));
+    cast();
+    const double* z = scene.raycaster.zBuffer();
+    int hidden = 0, shown = 0;
+    for (int x = 20; x < 44; ++x) {
+        const bool wallNearer = !(z[x] > 4.0);
+        EXPECT_EQ(scene.at(x, H / 2) == RED, !wallNearer) << "column " << x;
+        (wallNearer ? hidden : shown) += 1;
+    }
+    EXPECT_GE(hidden, 3);
+    EXPECT_GE(shown, 10);
+}
+
+TEST_F(Sprites, SpriteBehindTheCameraDrawsNothing) {
+    addSprite(*level, {3.5f, 10.5f}, solidImage(RED));
+    cast();
+    EXPECT_TRUE(framesEqual());
+}
+
+TEST_F(Sprites, InvisibleSpriteDrawsNothing) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED));
+    level->sprites[0].isVisible = false;
+    cast();
+    EXPECT_TRUE(framesEqual());
+}
+
+TEST_F(Sprites, MoveOf32AtDistance2ShiftsTheSprite16RowsDown) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED));
+    addSprite(*level, {7.5f, 10.5f}, solidImage(GREEN), 32.0);
+    level->sprites[1].isVisible = false;
+    cast();
+    EXPECT_EQ(scene.at(32, 23), bare.at(32, 23));
+    EXPECT_EQ(scene.at(32, 24), RED);
+    EXPECT_EQ(scene.at(32, 71), RED);
+
+    level->sprites[0].isVisible = false;
+    level->sprites[1].isVisible = true;
+    scene.frame.fill(BACKGROUND);
+    scene.cast(*level);
+    EXPECT_EQ(scene.at(32, 39), bare.at(32, 39));
+    EXPECT_EQ(scene.at(32, 40), GREEN);
+    EXPECT_EQ(scene.at(32, 87), GREEN);
+}
+
+TEST_F(Sprites, ColumnZeroNeverReceivesSpritePixels) {
+    addSprite(*level, {7.5f, 12.5f}, solidImage(RED));  // centred on column 0
+    cast();
+    EXPECT_FALSE(spriteShowsIn(0));
+    EXPECT_EQ(scene.at(1, H / 2), RED);
+}
+
+TEST_F(Sprites, RightEdgeStopsAtTheSecondLastColumn) {
+    addSprite(*level, {7.5f, 8.5f}, solidImage(RED));  // centred on column 64
+    cast();
+    EXPECT_EQ(scene.at(W - 2, H / 2), RED);
+    EXPECT_FALSE(spriteShowsIn(W - 1));
+}
+
+TEST_F(Sprites, ScaleDivisorsShrinkTheSprite) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED), 0.0, {2.0f, 2.0f});
+    cast();
+    // Half of 48: columns 20..43, rows 36..59.
+    EXPECT_FALSE(spriteShowsIn(19));
+    EXPECT_TRUE(spriteShowsIn(20));
+    EXPECT_TRUE(spriteShowsIn(43));
+    EXPECT_FALSE(spriteShowsIn(44));
+    EXPECT_EQ(scene.at(32, 36), RED);
+    EXPECT_EQ(scene.at(32, 59), RED);
+    EXPECT_NE(scene.at(32, 35), RED);
+    EXPECT_NE(scene.at(32, 60), RED);
+}
+
+TEST_F(Sprites, SpriteIsLitAsIfOneCellNearer) {
+    addSprite(*level, {9.5f, 10.5f}, solidImage(RED));  // four cells from the camera's
+    scene.raycaster.useLighting = true;
+    cast();
+    EXPECT_EQ(scene.overlay.at(32, H / 2), DarknessTable::shared().word(3));
+}
+
+TEST_F(Sprites, LaterOfTwoSpritesAtTheSameDistanceIsDrawnInFront) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED));
+    addSprite(*level, {7.5f, 10.5f}, solidImage(GREEN));
+    cast();
+    EXPECT_EQ(scene.at(32, H / 2), GREEN);
+}
+
+TEST_F(Sprites, NearerSpriteCoversAFartherOneWhateverTheirOrder) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(GREEN));
+    addSprite(*level, {9.5f, 10.5f}, solidImage(RED));
+    cast();
+    EXPECT_EQ(scene.at(32, H / 2), GREEN);
+}
+
+TEST(SpriteSort, EqualDistancesAreNeverExchanged) {
+    std::vector<int32_t> order(7);
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<double> distance(7, 4.0);
+    sortSpritesFarToNear(order.data(), distance.data(), 7);
+    EXPECT_EQ(order, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6}));
+}
+
+TEST(SpriteSort, SortsFarToNearMovingTheIndicesAlong) {
+    const std::vector<double> original{1.0, 9.0, 3.5, 0.0, 12.25, 3.5, 2.0, 7.0, 1.0, 30.0, 4.0, 5.0, 6.0};
+    std::vector<double> distance = original;
+    std::vector<int32_t> order(original.size());
+    std::iota(order.begin(), order.end(), 0);
+    sortSpritesFarToNear(order.data(), distance.data(), static_cast<int>(order.size()));
+    for (size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(distance[i], original[order[i]]);
+        if (i > 0) {
+            EXPECT_GE(distance[i - 1], distance[i]);
+        }
+    }
+}
