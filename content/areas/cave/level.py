@@ -72,6 +72,8 @@ LEVEL = dict(
         ("lanternPost", 15.5, 19.5, True),
         ("lanternPost", 24.5, 10.3, True),
         ("lanternPost", 6.5, 1.4, True),
+        ("lanternPost", 25.5, 20.3, True),
+        ("lanternPost", 29.4, 16.5, True),
     ],
     actions=[
         auto("talk_nextPlayer", 17.6, 10.5, look=True),        # 0

@@ -75,6 +75,11 @@ LEVEL = dict(
         ("cart", 12.6, 5.4, True),
         ("barrel", 18.4, 6.4, True),
         ("tree", 11.5, 19.5, True),
+        ("tree", 24.6, 15.6, True),
+        ("tree", 12.5, 24.5, True),
+        ("haystack", 10.2, 13.3, True),
+        ("haystack", 5.6, 6.4, True),
+        ("barrel", 17.4, 13.6, True),
     ],
     actions=[
         door("gotoTownFromBarn", "[Go to village]", 15.0, 1.5),   # 0

@@ -6,7 +6,7 @@ from common.palette import rgb
 LEVEL = dict(
     hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
     transparentWall=False,
-    rotation=90, start=(4.5, 6.3),
+    rotation=90, start=(4.5, 5.5),
     background=rgb("ink"),
     textures=[
         "textures/room_plaster.png",
@@ -15,7 +15,6 @@ LEVEL = dict(
         "textures/room_hearth.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
-        "textures/ceiling_beams.png",
     ],
     legend={
         "L": "textures/room_plaster.png",
@@ -24,7 +23,7 @@ LEVEL = dict(
         "H": "textures/room_hearth.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/ceiling_beams.png",
+        "e": "textures/room_plaster.png",
     },
     definitions=[
         look("chef", "sprites/chef.png"),
@@ -33,11 +32,11 @@ LEVEL = dict(
     ],
     placements=[
         ("chef", 5.5, 1.6, True),
-        ("table", 3.5, 4.0, True),
-        ("barrel", 8.3, 7.3, True),
+        ("table", 3.5, 3.6, True),
+        ("barrel", 8.3, 6.3, True),
     ],
     actions=[
-        door("gotoTownFromCabin1", "[Leave]", 4.5, 7.5),
+        door("gotoTownFromCabin1", "[Leave]", 4.5, 6.5),
         talk("talk_chef", "[Talk to cook]", 5.5, 1.6),
     ],
 )

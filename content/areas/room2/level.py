@@ -6,7 +6,7 @@ from common.palette import rgb
 LEVEL = dict(
     hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
     transparentWall=False,
-    rotation=90, start=(4.5, 6.3),
+    rotation=90, start=(4.5, 5.5),
     background=rgb("ink"),
     textures=[
         "textures/room_planks.png",
@@ -15,7 +15,7 @@ LEVEL = dict(
         "textures/room_shelf.png",
         "textures/room_hearth.png",
         "textures/floor_boards.png",
-        "textures/ceiling_beams.png",
+        "textures/room_plaster.png",
     ],
     legend={
         "P": "textures/room_planks.png",
@@ -24,7 +24,7 @@ LEVEL = dict(
         "S": "textures/room_shelf.png",
         "H": "textures/room_hearth.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/ceiling_beams.png",
+        "e": "textures/room_plaster.png",
     },
     definitions=[
         look("bed", "sprites/bed.png"),
@@ -32,10 +32,10 @@ LEVEL = dict(
     ],
     placements=[
         ("bed", 1.6, 1.5, True),
-        ("table", 6.5, 4.5, True),
+        ("table", 6.5, 4.0, True),
     ],
     actions=[
-        door("gotoTownFromCabin2", "[Leave]", 4.5, 7.5),
+        door("gotoTownFromCabin2", "[Leave]", 4.5, 6.5),
         talk("talk_picture", "[Look at picture]", 4.5, 1.0),
     ],
 )

@@ -6,7 +6,7 @@ from common.palette import rgb
 LEVEL = dict(
     hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
     transparentWall=False,
-    rotation=90, start=(5.5, 7.3),
+    rotation=90, start=(5.5, 6.5),
     background=rgb("ink"),
     textures=[
         "textures/room_plaster.png",
@@ -14,7 +14,6 @@ LEVEL = dict(
         "textures/room_window.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
-        "textures/ceiling_beams.png",
     ],
     legend={
         "L": "textures/room_plaster.png",
@@ -22,7 +21,7 @@ LEVEL = dict(
         "W": "textures/room_window.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/ceiling_beams.png",
+        "e": "textures/room_plaster.png",
     },
     definitions=[
         look("bookPedestal", "sprites/book_pedestal.png"),
@@ -36,7 +35,7 @@ LEVEL = dict(
         ("barrel", 9.3, 1.4, True),
     ],
     actions=[
-        door("gotoTownFromCabin3", "[Leave]", 5.5, 8.5),
+        door("gotoTownFromCabin3", "[Leave]", 5.5, 7.5),
         talk("talk_book", "[Read book]", 5.5, 2.5),
     ],
 )

@@ -5,7 +5,7 @@ from common.palette import rgb
 LEVEL = dict(
     hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
     transparentWall=False,
-    rotation=90, start=(4.5, 6.3),
+    rotation=90, start=(4.5, 5.5),
     background=rgb("ink"),
     textures=[
         "textures/room_planks.png",
@@ -14,7 +14,7 @@ LEVEL = dict(
         "textures/room_hearth.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
-        "textures/ceiling_beams.png",
+        "textures/room_plaster.png",
     ],
     legend={
         "P": "textures/room_planks.png",
@@ -23,7 +23,7 @@ LEVEL = dict(
         "H": "textures/room_hearth.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/ceiling_beams.png",
+        "e": "textures/room_plaster.png",
     },
     definitions=[
         look("bed", "sprites/bed.png"),
@@ -33,10 +33,10 @@ LEVEL = dict(
     placements=[
         ("bed", 1.5, 1.5, True),
         ("bed", 3.6, 1.5, True),
-        ("table", 5.5, 4.5, True),
-        ("barrel", 7.3, 7.3, True),
+        ("table", 5.5, 4.0, True),
+        ("barrel", 7.3, 6.3, True),
     ],
     actions=[
-        door("gotoTownFromCabin4", "[Leave]", 4.5, 7.5),
+        door("gotoTownFromCabin4", "[Leave]", 4.5, 6.5),
     ],
 )
