@@ -33,6 +33,10 @@ Engine& Engine::instance() {
     return engine;
 }
 
+Engine::~Engine() {
+    if (sdlStarted) shutdown();
+}
+
 // ---------------------------------------------------------------- start-up
 
 void Engine::init(const std::string& title, int width_, int height_, bool fullscreen_) {
@@ -46,6 +50,7 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
         log("SDL Video couldn't be initialised %s", SDL_GetError());
         return;
     }
+    sdlStarted = true;
 
     SDL_RWops* iconFile = SDL_RWFromFile(IconPath, "rb");
     icon = iconFile ? SDL_LoadBMP_RW(iconFile, 1) : nullptr;
@@ -354,6 +359,7 @@ void Engine::shutdown() {
     TTF_Quit();
     Mix_CloseAudio();
     SDL_Quit();
+    sdlStarted = false;
 
     initialised = false;
     running = false;

@@ -104,6 +104,10 @@ public:
 
 private:
     Engine() = default;
+    // A program that ends without shutdown() still gets it here: SDL's audio
+    // thread would otherwise keep mixing while the process tears its
+    // libraries down, and crash the exit.
+    ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
@@ -116,6 +120,7 @@ private:
     void refreshTimerText();
 
     bool initialised = false;
+    bool sdlStarted = false;  // SDL_InitSubSystem succeeded and SDL_Quit is owed
     GameState* current = nullptr;
     bool running = false;
     uint32_t startTicks = 0;

@@ -145,6 +145,16 @@ TEST_F(ContentFiles, ArrowsBlendIntoThePanelTheyAreDrawnOn) {
     EXPECT_EQ(left[marker.h * marker.w - 1], panel[(65 + marker.h - 1) * box.w + 15 + marker.w - 1]);
 }
 
+TEST_F(ContentFiles, CaretBlendsIntoTheTypingLine) {
+    // The caret stands at (+50 + text width, +53) on the input box, opaque.
+    Size box, caret;
+    PixelArray panel = pixels("data/images/inputBox.png", box);
+    PixelArray bar = pixels("data/images/blinker.png", caret);
+    ASSERT_TRUE(panel && bar);
+    for (int x : {50, 300, box.w - 89 + 50 - caret.w})
+        EXPECT_EQ(bar[0], panel[53 * box.w + x]) << "caret at +" << x;
+}
+
 TEST_F(ContentFiles, TitleLinesFitOnTheTitlePanel) {
     TTF_Font* f = font(24);
     ASSERT_NE(f, nullptr);

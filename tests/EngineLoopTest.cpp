@@ -1,4 +1,5 @@
 #include "engine/Engine.h"
+#include "support/EngineFixture.h"
 #include "support/Events.h"
 #include "support/FixtureData.h"
 #include "support/RecordingState.h"
@@ -12,7 +13,7 @@ namespace {
 class EngineLoop : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
     }
     void TearDown() override { Engine::instance().shutdown(); }
 
@@ -197,4 +198,34 @@ TEST(EngineStart, MissingFontIsAFailedStartThatNamesTheFile) {
     EXPECT_FALSE(Engine::instance().isInitialised());
     EXPECT_NE(log.find("data/font/04B_03__.TTF"), std::string::npos);
     Engine::instance().shutdown();
+}
+
+TEST(EngineStart, GameDataGivesA640By480WindowTitledOmbrel) {
+    ASSERT_TRUE(ensureEngineStarted());
+    Engine& engine = Engine::instance();
+    SDL_Surface* screen = engine.screen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->w, 640);
+    EXPECT_EQ(screen->h, 480);
+    EXPECT_EQ(screen->format->BitsPerPixel, 32);
+    char* title = nullptr;
+    SDL_WM_GetCaption(&title, nullptr);
+    ASSERT_NE(title, nullptr);
+    EXPECT_STREQ(title, "Ombrel");
+    EXPECT_NE(engine.font(), nullptr);
+    engine.shutdown();
+}
+
+// Tests and tools that never call shutdown() must still exit cleanly: SDL's
+// audio thread used to keep mixing while the libraries were torn down.
+TEST(EngineExit, ProcessEndingWithoutShutdownExitsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        EXPECT_EXIT(
+            {
+                ensureEngineStarted();
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
 }

@@ -12,7 +12,7 @@ namespace {
 class EngineScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
         Engine::instance().changeState(new RecordingState(journal));
         Engine::instance().frame(0.025f);
     }

@@ -10,7 +10,7 @@ namespace {
 class ExitBoxRouting : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
         Engine::instance().changeState(new RecordingState(journal));
         Engine::instance().frame(0.025f);
         journal->calls.clear();

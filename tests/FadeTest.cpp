@@ -11,7 +11,7 @@ namespace {
 class Fading : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
     }
     void TearDown() override { Engine::instance().shutdown(); }
 

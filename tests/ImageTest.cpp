@@ -12,7 +12,7 @@ namespace {
 class Images : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
         dir = makeTempDir();
     }
     void TearDown() override { Engine::instance().shutdown(); }

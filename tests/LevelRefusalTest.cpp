@@ -116,6 +116,12 @@ TEST_F(LevelRefusal, MissingTexture) {
         << log;
 }
 
+TEST_F(LevelRefusal, TextureNamingADirectory) {
+    xml.walls = R"(<wall color="#ff808080" image=""/>)";
+    EXPECT_NE(refusalOf(xml).find("data/images/: is not a regular file"), std::string::npos)
+        << log;
+}
+
 TEST_F(LevelRefusal, UndecodableTexture) {
     writeText("data/images/stone.png", "GIF89a...");
     EXPECT_NE(refusal().find("data/images/stone.png: cannot be decoded"), std::string::npos)

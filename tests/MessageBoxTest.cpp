@@ -1,6 +1,5 @@
 #include "ui/MessageBox.h"
 
-#include "media/Text.h"
 #include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 
@@ -12,13 +11,11 @@
 
 namespace {
 
-int widthOf(const std::string& text) { return measureText(Engine::instance().font(), text.c_str()); }
-
 // Words "w0 w1 w2 ..." until the sentence is at least minWidth pixels wide.
 std::vector<std::string> wordsWiderThan(int minWidth) {
     std::vector<std::string> words;
     std::string sentence;
-    while (widthOf(sentence) < minWidth) {
+    while (textWidth(sentence) < minWidth) {
         words.push_back("w" + std::to_string(words.size()));
         sentence += (sentence.empty() ? "" : " ") + words.back();
     }
@@ -79,9 +76,9 @@ TEST_F(MessageBoxTest, OverlongFirstLinePushesItsLastWordsToTheFrontOfLineOne) {
 
     const std::vector<std::string> first = split(box.lineText(0));
     ASSERT_FALSE(first.empty());
-    EXPECT_LT(widthOf(box.lineText(0)), box.wrapWidth());
+    EXPECT_LT(textWidth(box.lineText(0)), box.wrapWidth());
     // As many words as fit stay on line 0, the rest follow in order.
-    EXPECT_GE(widthOf(box.lineText(0) + " " + words[first.size()]), box.wrapWidth());
+    EXPECT_GE(textWidth(box.lineText(0) + " " + words[first.size()]), box.wrapWidth());
     EXPECT_EQ(box.lineText(1), join(words, first.size(), words.size()) + " end");
     EXPECT_EQ(box.lineText(2), "");
 }
@@ -96,44 +93,34 @@ TEST_F(MessageBoxTest, OverflowCascadesThroughLineTwoAndIsThenLost) {
         const std::vector<std::string> shown = split(box.lineText(i));
         ASSERT_FALSE(shown.empty()) << "line " << i;
         EXPECT_EQ(box.lineText(i), join(words, next, next + shown.size())) << "line " << i;
-        EXPECT_LT(widthOf(box.lineText(i)), box.wrapWidth()) << "line " << i;
+        EXPECT_LT(textWidth(box.lineText(i)), box.wrapWidth()) << "line " << i;
         next += shown.size();
         // Each line holds as many words as fit; there are always more.
         ASSERT_LT(next, words.size()) << "line " << i;
-        EXPECT_GE(widthOf(box.lineText(i) + " " + words[next]), box.wrapWidth()) << "line " << i;
+        EXPECT_GE(textWidth(box.lineText(i) + " " + words[next]), box.wrapWidth()) << "line " << i;
     }
 }
 
 TEST_F(MessageBoxTest, OverWideWordIsCutCharacterByCharacterAndContinuesInOrder) {
     MessageBox box(20, 360, "");
     std::string word;
-    for (int i = 0; widthOf(word) < box.wrapWidth() * 3 / 2; ++i) word += static_cast<char>('a' + i % 26);
+    for (int i = 0; textWidth(word) < box.wrapWidth() * 3 / 2; ++i) word += static_cast<char>('a' + i % 26);
     box.setText(word);
 
     EXPECT_EQ(box.lineText(0) + box.lineText(1), word);
-    EXPECT_LT(widthOf(box.lineText(0)), box.wrapWidth());
-    EXPECT_GE(widthOf(box.lineText(0) + box.lineText(1).substr(0, 1)), box.wrapWidth());
+    EXPECT_LT(textWidth(box.lineText(0)), box.wrapWidth());
+    EXPECT_GE(textWidth(box.lineText(0) + box.lineText(1).substr(0, 1)), box.wrapWidth());
     EXPECT_EQ(box.lineText(2), "");
 }
 
 TEST_F(MessageBoxTest, CutWordDoesNotRunIntoTheNextLinesOwnText) {
     MessageBox box(20, 360, "");
     std::string word;
-    for (int i = 0; widthOf(word) < box.wrapWidth() * 3 / 2; ++i) word += static_cast<char>('a' + i % 26);
+    for (int i = 0; textWidth(word) < box.wrapWidth() * 3 / 2; ++i) word += static_cast<char>('a' + i % 26);
     box.setText(word + "\nnext");
 
     const std::string tail = word.substr(box.lineText(0).size());
     EXPECT_EQ(box.lineText(1), tail + " next");
-}
-
-TEST_F(MessageBoxTest, ArrowBlinksEveryThreeQuartersOfASecond) {
-    MessageBox box(20, 360, "Message");
-    box.update(0.7f);
-    EXPECT_TRUE(box.isArrowVisible());
-    box.update(0.1f);
-    EXPECT_FALSE(box.isArrowVisible());
-    box.update(0.75f);
-    EXPECT_TRUE(box.isArrowVisible());
 }
 
 TEST_F(MessageBoxTest, DrawPutsTheTextInItsRowOnTheScreen) {

@@ -1,6 +1,5 @@
 #include "ui/SmallMessageBox.h"
 
-#include "media/Text.h"
 #include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 
@@ -9,8 +8,6 @@
 #include <string>
 
 namespace {
-
-int widthOf(const std::string& text) { return measureText(Engine::instance().font(), text.c_str()); }
 
 class SmallMessageBoxTest : public ::testing::Test {
 protected:
@@ -26,16 +23,16 @@ TEST_F(SmallMessageBoxTest, TextIsCentredOnThePanel) {
     SmallMessageBox label("Talk");
     ASSERT_GT(label.width(), 0);
     EXPECT_EQ(label.text(), "Talk");
-    EXPECT_EQ(label.textOffset(), (label.width() - widthOf("Talk")) / 2);
+    EXPECT_EQ(label.textOffset(), (label.width() - textWidth("Talk")) / 2);
 }
 
 TEST_F(SmallMessageBoxTest, TextWiderThanThePanelStartsLeftOfIt) {
     SmallMessageBox label("");
     std::string text;
-    while (widthOf(text) <= label.width() + 20) text += "Open the door ";
+    while (textWidth(text) <= label.width() + 20) text += "Open the door ";
     label.setText(text);
     EXPECT_LT(label.textOffset(), 0);
-    EXPECT_EQ(label.textOffset(), (label.width() - widthOf(text)) / 2);
+    EXPECT_EQ(label.textOffset(), (label.width() - textWidth(text)) / 2);
 }
 
 TEST_F(SmallMessageBoxTest, DrawShowsTheTextOverThePanel) {

@@ -9,7 +9,7 @@ namespace {
 class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
         dir = makeTempDir();
         ASSERT_TRUE(writeWav(dir + "/tone.wav", 2.0f));
     }

@@ -1,6 +1,5 @@
 #include "ui/TextEntryBox.h"
 
-#include "media/Text.h"
 #include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 
@@ -11,8 +10,6 @@
 namespace {
 
 constexpr int Backspace = SDLK_BACKSPACE;
-
-int widthOf(const std::string& text) { return measureText(Engine::instance().font(), text.c_str()); }
 
 void type(TextEntryBox& box, const std::string& text) {
     for (char c : text) box.keyDown(c, c);
@@ -29,7 +26,7 @@ protected:
     // a long word does not.
     static std::string fillerBefore(const TextEntryBox& box) {
         std::string filler;
-        while (widthOf(filler + "ab mmm") <= box.lineWidthLimit()) filler += "ab ";
+        while (textWidth(filler + "ab mmm") <= box.lineWidthLimit()) filler += "ab ";
         return filler;
     }
 };
@@ -57,7 +54,7 @@ TEST_F(TextEntryBoxTest, TypingPastTheLineEndMidWordMovesTheWholeWordDown) {
 TEST_F(TextEntryBoxTest, OverflowingSpaceEndsLineZeroAndMakesLineOneCurrent) {
     TextEntryBox box;
     std::string typed = fillerBefore(box) + "mmm";
-    while (widthOf(typed + "m") <= box.lineWidthLimit()) typed += 'm';
+    while (textWidth(typed + "m") <= box.lineWidthLimit()) typed += 'm';
     type(box, typed);
     while (box.currentLine() == 0 && typed.size() < 200) {
         typed += ' ';
@@ -75,7 +72,7 @@ TEST_F(TextEntryBoxTest, OnTheLastLineAnOverflowingCharacterIsRefused) {
     for (int i = 0; i < 400; ++i) box.keyDown('w', 'w');
     const std::string full = box.text();
     EXPECT_EQ(box.currentLine(), 2);
-    EXPECT_LE(widthOf(box.lineText(2)), box.lineWidthLimit());
+    EXPECT_LE(textWidth(box.lineText(2)), box.lineWidthLimit());
     box.keyDown('w', 'w');
     EXPECT_EQ(box.text(), full);
 }
@@ -89,7 +86,7 @@ TEST_F(TextEntryBoxTest, DeletingMergesLineOneIntoLineZeroAsSoonAsBothFit) {
 
     while (box.currentLine() == 1) {
         // Not merged yet: the two lines would not fit on one.
-        ASSERT_GT(widthOf(box.lineText(0) + box.lineText(1)), box.lineWidthLimit());
+        ASSERT_GT(textWidth(box.lineText(0) + box.lineText(1)), box.lineWidthLimit());
         box.keyDown(Backspace, '\b');
         typed.pop_back();
         ASSERT_EQ(box.text(), typed);
@@ -99,7 +96,7 @@ TEST_F(TextEntryBoxTest, DeletingMergesLineOneIntoLineZeroAsSoonAsBothFit) {
     EXPECT_GT(typed.size(), filler.size());
     // The caret moved up with the text.
     EXPECT_EQ(box.caretPosition().y, 360 + 12);
-    EXPECT_EQ(box.caretPosition().x, 20 + widthOf(typed) + 20);
+    EXPECT_EQ(box.caretPosition().x, 20 + textWidth(typed) + 20);
 }
 
 TEST_F(TextEntryBoxTest, CharactersOutsideTheAllowedSetAreNotTyped) {

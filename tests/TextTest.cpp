@@ -10,7 +10,7 @@ namespace {
 class Text : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
     }
     void TearDown() override { Engine::instance().shutdown(); }
 };

@@ -22,7 +22,7 @@ namespace {
 class SpeedRunTimer : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!startEngineWithFixtureData()) GTEST_SKIP() << "no TrueType font for the fixture";
+        ASSERT_TRUE(startEngineWithFixtureData());
         Engine::instance().enableSpeedRunTimer();
     }
     void TearDown() override { Engine::instance().shutdown(); }

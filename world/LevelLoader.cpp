@@ -1,12 +1,15 @@
 #include "world/Level.h"
 
 #include "engine/Engine.h"
+#include "world/ImageFile.h"
 #include "world/LevelValidation.h"
 #include "world/MapImages.h"
 #include "world/ValueParsing.h"
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cfloat>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -15,6 +18,13 @@
 namespace {
 
 const char* const IMAGE_DIRECTORY = "data/images/";
+
+// A double beyond the float range has no float value; the largest float of
+// its sign keeps the start check's message meaningful.
+float narrowToFloat(double value) {
+    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX),
+                                         static_cast<double>(FLT_MAX)));
+}
 
 // Reads one level in the order of its file: header, walls, sprite
 // definitions, placements, map images, background, actions; then checks the
@@ -75,6 +85,11 @@ std::unique_ptr<Level> LevelReader::read() {
 }
 
 bool LevelReader::readDocument() {
+    // Opening a directory or a device by mistake must not block the game.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(mainXml, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return refuse(mainXml, "is not a regular file");
     const pugi::xml_parse_result result = document.load_file(mainXml.c_str());
     if (result) return true;
     if (result.status == pugi::status_file_not_found) return refuse(mainXml, "is missing");
@@ -92,8 +107,8 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
     level->transparentWall = parseBool(root.attribute("transparentWall").value());
     level->rotation = parseFloat(root.child("facing").attribute("rotation").value());
     const pugi::xml_node start = root.child("start");
-    level->start = Vec2(static_cast<float>(parseDouble(start.attribute("x").value())),
-                        static_cast<float>(parseDouble(start.attribute("y").value())));
+    level->start = Vec2(narrowToFloat(parseDouble(start.attribute("x").value())),
+                        narrowToFloat(parseDouble(start.attribute("y").value())));
 
     // Checked while still signed: a negative size must not become a huge one.
     const pugi::xml_node size = root.child("size");
@@ -110,13 +125,9 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
 bool LevelReader::decodeImage(const std::string& fileName, PixelArray& pixels, int& width,
                               int& height) {
     const std::string path = IMAGE_DIRECTORY + fileName;
-    pixels.reset(loadImagePixels(path.c_str(), width, height));
-    if (pixels) return true;
-    // Tell a missing file from a broken one: the fixes differ.
-    std::error_code error;
-    const bool exists = std::filesystem::is_regular_file(path, error);
-    return refuse(path, std::string(exists ? "cannot be decoded as an image" : "is missing") +
-                            " (named in " + mainXml + ")");
+    std::string what;
+    if (decodeImageFile(path, pixels, width, height, what)) return true;
+    return refuse(path, what + " (named in " + mainXml + ")");
 }
 
 bool LevelReader::readWalls(const pugi::xml_node& root) {

@@ -1,8 +1,7 @@
 #include "world/MapImages.h"
 
+#include "world/ImageFile.h"
 #include "world/Level.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -32,16 +31,10 @@ bool readMapImage(const std::string& path, uint32_t width, uint32_t height, MapI
                   std::string& problem) {
     int decodedWidth = 0;
     int decodedHeight = 0;
-    image.pixels.reset(loadImagePixels(path.c_str(), decodedWidth, decodedHeight));
-    if (!image.pixels) {
-        std::error_code error;
-        problem = std::filesystem::is_regular_file(path, error) ? "cannot be decoded as an image"
-                                                                : "is missing";
-        return false;
-    }
+    if (!decodeImageFile(path, image.pixels, decodedWidth, decodedHeight, problem)) return false;
     // The grids are filled by index from the level's size, so any other size
     // would read past the pixels or leave cells unread.
-    if (decodedWidth <= 0 || decodedHeight <= 0 || static_cast<uint32_t>(decodedWidth) != width ||
+    if (static_cast<uint32_t>(decodedWidth) != width ||
         static_cast<uint32_t>(decodedHeight) != height) {
         problem = "is " + std::to_string(decodedWidth) + "x" + std::to_string(decodedHeight) +
                   " pixels but the level is " + std::to_string(width) + "x" +

@@ -24,8 +24,8 @@ struct MapImage {
 
 // Decodes path and checks its size against width x height. On failure
 // returns false and sets problem to what is wrong ("is missing", "cannot be
-// decoded as an image", "is 12x9 pixels but the level is 25x25"); logs
-// nothing.
+// decoded as an image", "is 12x9 pixels but the level is 25x25 cells");
+// logs nothing.
 bool readMapImage(const std::string& path, uint32_t width, uint32_t height, MapImage& image,
                   std::string& problem);
 

@@ -284,22 +284,23 @@ def sheep(rng):
 
 def sheep_stabbed(rng):
     c = blank()
-    # the same sheep toppled onto its side: legs sticking out, blood below
-    ellipse(c, 34, 60, 24, 3, "blood_dark")
-    ellipse(c, 30, 61, 14, 2, "blood")
-    for (x, y, r) in ((22, 52, 7), (30, 50, 8), (38, 50, 8), (46, 52, 7), (30, 56, 7), (40, 56, 7)):
-        ellipse(c, x, y, r, r * 0.8, "plaster")
-    for (x, y) in ((28, 47), (38, 46)):
-        ellipse(c, x, y, 3, 2, "plaster_light")
-    for (x, y) in ((30, 58), (40, 58)):
-        ellipse(c, x, y, 3, 2, "plaster_dark")
-    for (x0, y0) in ((26, 42), (32, 41), (40, 41), (46, 43)):
-        line(c, x0, y0, x0 + 3, y0 - 8, "shadow", 2)
-    ellipse(c, 12, 55, 6, 5, "shadow")
-    rect(c, 9, 53, 12, 54, "plaster_light")   # a shut eye
-    ellipse(c, 36, 52, 4, 3, "blood")         # the wound
-    rect(c, 35, 51, 37, 52, "blood_dark")
-    rect(c, 36, 55, 37, 60, "blood")
+    # the same sheep fallen on its side: its wool low on the ground, the four
+    # dark legs stretched out stiff, the head down, blood running from it
+    ellipse(c, 32, 61, 26, 2.4, "blood_dark")
+    ellipse(c, 24, 61, 12, 1.6, "blood")
+    sheep_body(c, 2, 12)
+    for (x0, y0, x1, y1) in ((40, 55, 56, 52), (42, 57, 61, 56), (30, 58, 44, 60), (24, 57, 36, 59)):
+        line(c, x0, y0, x1, y1, "shadow", 2)
+        rect(c, x1, y1, x1 + 2, y1 + 2, "ink")          # hooves
+    ellipse(c, 10, 55, 6, 5, "shadow")                  # head on the ground
+    rect(c, 4, 57, 9, 61, "shadow")
+    rect(c, 9, 53, 12, 54, "plaster_light")             # a shut eye
+    rect(c, 13, 49, 18, 51, "shadow")                   # ear
+    ellipse(c, 14, 50, 3, 2, "plaster")
+    ellipse(c, 30, 52, 3, 2.5, "blood")                 # the wound
+    rect(c, 29, 51, 31, 53, "blood_dark")
+    line(c, 30, 55, 29, 60, "blood", 1)
+    line(c, 32, 54, 33, 59, "blood_dark", 1)
     return outline(c)
 
 

@@ -165,12 +165,29 @@ def shingle_roof(c, rows, rng):
     c.hline(0, W, rows, "plaster_dark")
 
 
+def plaster(c, top, bottom, rng):
+    """Limewash: mostly even, lightly speckled, a few hairline cracks and
+    the grime of rain splash toward the foot."""
+    h = c.h
+    ys = np.mgrid[0:h, 0:W][0]
+    f = fbm(W, h, rng, ((16, 0.5), (4, 0.5)))
+    speck = rng.random((h, W))
+    region = (ys >= top) & (ys < bottom)
+    c.put(region, "plaster")
+    c.put(region & (f > 0.7) & (speck < 0.2), "plaster_light")
+    c.put(region & (speck < 0.025), "plaster_dark")
+    grime = region & (ys > bottom - 14) & (speck < (ys - (bottom - 14)) / 30.0)
+    c.put(grime, "plaster_dark")
+    for _ in range(3):
+        x, y = int(rng.integers(0, W)), int(rng.integers(top + 6, bottom - 10))
+        for i in range(int(rng.integers(4, 9))):
+            x += int(rng.integers(-1, 2))
+            c.px(x, y + i, "plaster_dark")
+
+
 def timber_frame(c, top, bottom, rng, plinth=6):
     """Plaster panels between oak posts and beams, rows [top, bottom)."""
-    f = fbm(W, c.h, rng, ((8, 0.5), (4, 0.5)))
-    region = np.zeros((c.h, W), bool)
-    region[top:bottom] = True
-    c.tones(f, ["plaster_dark", "plaster", "plaster", "plaster_light"], mask=region, cuts=[0.18, 0.5, 0.85])
+    plaster(c, top, bottom, rng)
     # stone plinth
     ground = bottom - plinth
     for y in range(ground, bottom):
@@ -213,10 +230,6 @@ def timber_frame(c, top, bottom, rng, plinth=6):
                     c.rect(xx, y, xx + 3, y + 1, "wood")
                     c.px(xx + 2, y, "wood_dark")
     beam(ground - 4)
-    # grain flecks in the wood and cracks in the plaster
-    for _ in range(12):
-        x, y = int(rng.integers(0, W)), int(rng.integers(top + 4, ground - 4))
-        c.px(x, y, "plaster_dark")
     return ground
 
 
@@ -280,27 +293,40 @@ def cabin_window(rng):
 # == the church ==============================================================
 
 def stone_courses(c, top, bottom, rng, course=8):
-    f = fbm(W, c.h, rng, ((8, 0.6), (4, 0.4)))
-    region = np.zeros((c.h, W), bool)
-    region[top:bottom] = True
-    c.tones(f, ["stone_dark", "stone", "stone", "stone_light"], mask=region, cuts=[0.22, 0.55, 0.85])
+    """Ashlar: courses of blocks of slightly different greys, each with a
+    light upper edge and a dark joint, speckled with lichen and wear."""
+    speck = rng.random((c.h, W))
     for k, y in enumerate(range(top, bottom, course)):
-        # block joints: courses alternate, blocks vary in length
-        c.hline(0, W, y, "shadow")
-        c.hline(0, W, y + 1, "stone_light") if k % 3 == 0 else None
+        y1 = min(y + course, bottom)
         x = int(rng.integers(0, 8)) + (8 if k % 2 else 0)
-        start = x
-        while x < start + W:
-            c.vline(x, y, min(y + course, bottom), "shadow")
-            c.vline(x + 1, y + 1, min(y + course, bottom), "stone_light")
-            x += int(rng.integers(12, 20))
-            if x >= start + W - 6:
+        joints = []
+        while True:
+            joints.append(x)
+            x += int(rng.integers(16, 26))
+            if x >= joints[0] + W - 6:
                 break
+        joints.append(joints[0] + W)
+        for a, b in zip(joints[:-1], joints[1:]):
+            tone = ["stone", "stone", "stone", "stone_light", "stone", "stone_dark"][int(rng.integers(0, 6))]
+            c.rect(a, y, b, y1, tone)
+            for xx in range(a, b):
+                for yy in range(y + 1, y1):
+                    r = speck[yy % c.h, xx % W]
+                    if r < 0.03:
+                        c.px(xx, yy, "stone_dark")
+                    elif r > 0.975:
+                        c.px(xx, yy, "stone_light" if tone != "stone_light" else "stone_pale")
+            c.hline(a + 1, b, y + 1, "stone_light" if tone != "stone_light" else "stone_pale")
+            c.vline(a + 1, y + 1, y1, "stone_light" if tone != "stone_light" else "stone_pale")
+            c.vline(a, y, y1, "shadow")
+            c.vline(b - 1, y + 1, y1, "stone_dark")
+        c.hline(0, W, y, "shadow")
+        c.hline(0, W, y1 - 1, "stone_dark")
 
 
 def church_base(rng):
     c = Canvas(W, 192)
-    stone_courses(c, 10, 192, rng)
+    stone_courses(c, 10, 192, rng, course=11)
     # a cornice at the top with cyan sky above its crenels
     c.rect(0, 0, W, 10, "cyan")
     for x in range(0, W, 16):
@@ -355,10 +381,13 @@ def church_door(rng):
         c.hline(16, 48, y, "iron")
     c.rect(28, 152, 30, 156, "iron_light")
     c.rect(34, 152, 36, 156, "iron_light")
-    # a small cross above the door
-    c.rect(31, 88, 33, 104, "stone_pale")
-    c.rect(27, 92, 37, 94, "stone_pale")
-    c.vline(33, 88, 104, "stone_dark")
+    # a small cross above the door, cut in pale stone
+    c.rect(29, 84, 36, 108, "shadow")
+    c.rect(24, 89, 41, 96, "shadow")
+    c.rect(30, 85, 35, 107, "stone_pale")
+    c.rect(25, 90, 40, 95, "stone_pale")
+    c.vline(34, 85, 107, "stone_light")
+    c.hline(25, 40, 94, "stone_light")
     c.rect(14, 184, 50, 188, "stone_light")
     return c
 
@@ -687,44 +716,61 @@ def cave_mouth(rng):
 
 # == cabin interiors ========================================================
 
+LIGHTER = {"wood_dark": "wood", "wood": "wood_light", "wood_light": "wood_pale", "wood_pale": "wood_pale"}
+DARKER = {"wood_pale": "wood_light", "wood_light": "wood", "wood": "wood_dark", "wood_dark": "shadow"}
+
+
+def boards(c, rng, width, tones, vertical, y0=0, y1=None):
+    """Planks `width` texels wide with grain running along them: each plank
+    one tone, streaks a step darker or lighter, a knot here and there."""
+    y1 = c.h if y1 is None else y1
+    h = c.h
+    if vertical:
+        grain = value_noise(W, h, 1, 16, rng) * 0.6 + value_noise(W, h, 2, 32, rng) * 0.4
+    else:
+        grain = value_noise(W, h, 16, 1, rng) * 0.6 + value_noise(W, h, 32, 2, rng) * 0.4
+    for y in range(y0, y1):
+        for x in range(W):
+            k = (x if vertical else y) // width
+            tone = tones[k % len(tones)]
+            g = grain[y, x]
+            col = DARKER[tone] if g > 0.74 else (LIGHTER[tone] if g < 0.2 else tone)
+            c.px(x, y, col)
+    for k in range(0, (W if vertical else h) // width):
+        a = k * width
+        if vertical:
+            c.vline(a, y0, y1, "shadow")
+        elif y0 <= a < y1:
+            c.hline(0, W, a, "shadow")
+        # a knot
+        kx, ky = (a + width // 2, int(rng.integers(y0 + 4, y1 - 4))) if vertical else (int(rng.integers(0, W)), a + width // 2)
+        if rng.random() < 0.5:
+            c.px(kx, ky, "wood_dark")
+            c.px(kx + (0 if vertical else 1), ky + (1 if vertical else 0), "shadow")
+
 def room_planks(rng):
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((16, 0.3), (4, 0.3), (2, 0.4)))
-    for x in range(W):
-        plank = x // 8
-        base = ["wood", "wood_dark", "wood", "wood", "wood_dark", "wood", "wood_light", "wood"][plank]
-        for y in range(64):
-            col = base
-            v = n[y, x]
-            if v > 0.82:
-                col = "wood_light" if base != "wood_light" else "wood_pale"
-            elif v < 0.18:
-                col = "wood_dark"
-            c.px(x, y, col)
-        if x % 8 == 0:
-            c.vline(x, 0, 64, "shadow")
+    boards(c, rng, 8, ["wood", "wood_dark", "wood", "wood_light", "wood_dark", "wood", "wood", "wood_dark"], True)
     for x in range(0, W, 8):
         c.px(x + 3, 6, "iron_dark")
-        c.px(x + 3, 57, "iron_dark")
-    c.rect(0, 60, W, 64, "wood_dark")     # skirting
-    c.hline(0, W, 60, "wood")
+        c.px(x + 3, 56, "iron_dark")
+    c.rect(0, 59, W, 64, "wood_dark")     # skirting
+    c.hline(0, W, 59, "wood")
+    c.hline(0, W, 63, "shadow")
     return c
 
 
 def room_plaster(rng):
     c = Canvas(W, 64)
-    f = fbm(W, 64, rng, ((8, 0.5), (4, 0.5)))
-    c.tones(f, ["plaster_dark", "plaster", "plaster", "plaster_light"], cuts=[0.15, 0.5, 0.85])
+    plaster(c, 8, 58, rng)
     c.rect(0, 0, W, 8, "wood")           # the beam under the ceiling
+    boards(c, rng, 8, ["wood"], False, 0, 8)
     c.hline(0, W, 0, "wood_light")
     c.hline(0, W, 7, "wood_dark")
-    c.hline(0, W, 8, "plaster_dark")
+    c.hline(0, W, 8, "shadow")
     c.rect(0, 58, W, 64, "wood_dark")    # skirting
     c.hline(0, W, 58, "wood")
-    for _ in range(3):
-        x, y = int(rng.integers(4, 60)), int(rng.integers(14, 50))
-        for i in range(int(rng.integers(3, 7))):
-            c.px(x + i // 2, y + i, "plaster_dark")
+    c.hline(0, W, 63, "shadow")
     return c
 
 
@@ -841,42 +887,27 @@ def room_cupboard(rng):
 
 def floor_boards(rng):
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((16, 0.2), (4, 0.3), (2, 0.5)))
-    for y in range(64):
-        row = y // 8
-        tone = ["wood", "wood_light", "wood", "wood_dark", "wood", "wood_light", "wood", "wood_dark"][row]
-        for x in range(W):
-            v = n[y, x] * 0.6 + (np.sin(x * 0.5 + row * 2) * 0.5 + 0.5) * 0.4
-            col = tone
-            if v > 0.72:
-                col = "wood_light" if tone != "wood_light" else "wood_pale"
-            elif v < 0.22:
-                col = "wood_dark"
-            c.px(x, y, col)
-        if y % 8 == 0:
-            c.hline(0, W, y, "shadow")
+    boards(c, rng, 8, ["wood", "wood_light", "wood", "wood_dark", "wood_light", "wood", "wood_dark", "wood"], False)
     for row in range(8):      # board ends, staggered, with nails
         x = (row * 23 + 11) % W
-        c.vline(x, row * 8, row * 8 + 8, "shadow")
+        c.vline(x, row * 8 + 1, row * 8 + 8, "shadow")
         c.px(x + 2, row * 8 + 2, "iron_dark")
-        c.px(x + 2, row * 8 + 5, "iron_dark")
+        c.px(x + 2, row * 8 + 6, "iron_dark")
+        c.px(x - 2, row * 8 + 2, "iron_dark")
+        c.px(x - 2, row * 8 + 6, "iron_dark")
     return c
 
 
 def ceiling_beams(rng):
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((8, 0.3), (2, 0.7)))
-    for x in range(W):
-        for y in range(64):
-            c.px(x, y, "wood_dark" if n[y, x] < 0.3 else "wood")
-        if x % 8 == 0:
-            c.vline(x, 0, 64, "shadow")
+    boards(c, rng, 8, ["wood_dark", "wood", "wood_dark", "wood_dark", "wood", "wood_dark", "wood", "wood_dark"], True)
     c.rect(0, 24, W, 40, "wood_dark")
+    boards(c, rng, 16, ["wood_dark"], False, 25, 39)
     c.hline(0, W, 24, "wood")
-    c.hline(0, W, 39, "shadow")
-    c.hline(0, W, 40, "ink")
-    for x in range(4, W, 16):
-        c.px(x, 31, "shadow")
+    c.hline(0, W, 38, "shadow")
+    c.hline(0, W, 39, "ink")
+    for x in range(4, W, 16):      # pegs
+        c.px(x, 31, "wood")
         c.px(x + 1, 32, "shadow")
     return c
 

@@ -59,6 +59,8 @@ COLOURS = {
     # people
     "skin": (196, 160, 130),
     "skin_shadow": (160, 124, 100),
+    "skin_light": (220, 188, 158),
+    "skin_dark": (120, 88, 70),
     "hair_dark": (48, 38, 32),
     "hair_brown": (96, 66, 42),
     "hair_fair": (176, 150, 96),
@@ -75,6 +77,7 @@ COLOURS = {
     # blood and fire
     "blood_dark": (92, 16, 18),
     "blood": (140, 24, 26),
+    "blood_light": (178, 40, 36),
     "flame": (236, 176, 80),
     "flame_light": (252, 226, 150),
     "glow": (200, 140, 60),
@@ -86,7 +89,12 @@ COLOURS = {
     # interface panels (white text stands on these)
     "panel": (38, 34, 42),
     "panel_well": (24, 22, 28),
-    "panel_mark": (196, 180, 140),
+    "panel_mark": (226, 214, 184),
+    # the player's coat sleeves (first-person hands)
+    "coat_dark": (40, 38, 36),
+    "coat": (66, 62, 54),
+    "coat_light": (94, 88, 74),
+    "coat_warm": (132, 106, 70),
 }
 
 

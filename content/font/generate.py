@@ -70,10 +70,27 @@ def compose(base_rows, accent):
         rows = [["."] * left + r + ["."] * (pad - left) for r in rows]
         width = len(accent)
     rows[0] = ["."] * width          # drops the dot of i and j
+    if "#" in rows[1]:
+        rows = _shorten_capital(rows)
     start = (width - len(accent)) // 2
     for i, ch in enumerate(accent):
         rows[0][start + i] = ch
     return ["".join(r) for r in rows]
+
+
+def _shorten_capital(rows):
+    """A capital under an accent loses one row (one that repeats its
+    neighbour, else its second) and moves down to rows 2-5, leaving row 1
+    clear so the accent does not merge into the letter."""
+    cap = rows[1:6]
+    drop = 1
+    for i in range(len(cap) - 1, 0, -1):
+        if cap[i] == cap[i - 1]:
+            drop = i
+            break
+    cap = cap[:drop] + cap[drop + 1:]
+    blank = ["."] * len(rows[0])
+    return [rows[0], blank] + cap + rows[6:]
 
 
 def collect_glyphs():

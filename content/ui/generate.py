@@ -13,7 +13,7 @@ from common.palette import rgb                      # noqa: E402
 from common.pixelart import grid, save_png          # noqa: E402
 import hands                                        # noqa: E402
 import marks                                        # noqa: E402
-from panels import FILL, panel                      # noqa: E402
+from panels import FILL, board, panel                     # noqa: E402
 
 IMAGES = "data/images/"
 
@@ -22,39 +22,66 @@ PANELS = {
     "messageBox.png": (600, 105),        # lines at +12/+37/+62, arrow at (w-25, h-20)
     "titleMessageBox.png": (600, 145),   # four lines from y 341 to 457 at (20, 325)
     "smallMessageBox.png": (320, 45),    # one line at +10
-    "inputBoxTop.png": (600, 55),        # question at (+10, +13)
     "escapeBox.png": (340, 110),         # centred; lines at (190, 210) and (187, 250)
 }
 
 ARROW_DOWN = """
-    ..............
-    .kkkkkkkkkkkk.
-    .kmmmmmmmmmmk.
-    ..kmmmmmmmmk..
-    ...kmmmmmmk...
-    ....kmmmmk....
-    .....kmmk.....
-    ......kk......
-    ..............
-    ..............
+    ...............
+    .kkkkkkkkkkkkk.
+    .kwwwwwwwwwwwk.
+    ..kwwwwwwwwwk..
+    ...kwwwwwwwk...
+    ....kwwwwwk....
+    .....kwwwk.....
+    ......kwk......
+    .......k.......
+    ...............
 """
 
+# the option marker: its point level with the middle of a capital
 ARROW_LEFT = """
     ............
-    ........kk..
-    ......kkmk..
-    ....kkmmmk..
-    ..kkmmmmmk..
-    kkmmmmmmmk..
-    ..kkmmmmmk..
-    ....kkmmmk..
-    ......kkmk..
-    ........kk..
+    ............
+    ..........k.
+    ........kkk.
+    ......kkwwk.
+    ....kkwwwwk.
+    ..kkwwwwwwk.
+    kkwwwwwwwwk.
+    kkwwwwwwwwk.
+    ..kkwwwwwwk.
+    ....kkwwwwk.
+    ......kkwwk.
+    ........kkk.
+    ..........k.
     ............
     ............
 """
 
-ARROW_LEGEND = {".": FILL, "k": "ink", "m": "panel_mark"}
+# the input box's caret: the field's colour above, then a bar as tall as a
+# capital at 24 points (font rows 1 to 5, 3 px each)
+BLINKER = """
+    ....
+    ....
+    ....
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+    wwww
+"""
+
+ARROW_LEGEND = {".": FILL, "k": "ink", "w": "panel_mark"}
 
 
 def arrows():
@@ -62,8 +89,7 @@ def arrows():
     save_png(down, IMAGES + "arrowDown.png")
     save_png(down.transpose(Image.FLIP_TOP_BOTTOM), IMAGES + "arrowUp.png")
     save_png(grid(ARROW_LEFT, ARROW_LEGEND), IMAGES + "arrowLeft.png")
-    # the input box's caret: a solid bar the height of a capital at 24 points
-    save_png(Image.new("RGB", (4, 18), rgb("panel_mark")), IMAGES + "blinker.png")
+    save_png(grid(BLINKER, {".": "panel_well", "w": "panel_mark"}), IMAGES + "blinker.png")
 
 
 ICON = """
@@ -100,6 +126,8 @@ def main():
     # the input box: a sunken line for the typed text (drawn at +45, +53)
     save_png(panel(600, 100, seed="inputBox.png", field=(35, 48, 530, 36)),
              IMAGES + "inputBox.png")
+    # the answer entry's header: a board with the question at (+10, +13)
+    save_png(board(600, 55, seed="inputBoxTop.png"), IMAGES + "inputBoxTop.png")
     save_png(Image.new("RGB", (640, 80), rgb("black")), IMAGES + "black_layers.png")
     arrows()
     icon()

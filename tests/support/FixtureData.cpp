@@ -89,19 +89,11 @@ bool makeFixtureData(const std::string& root) {
     std::vector<unsigned char> black(640 * 80 * 3, 0x00);
     if (!writePng((data / "images" / "black_layers.png").string(), 640, 80, 3, black.data())) return false;
 
-    // The game's own font when this checkout has it; until then any TrueType
-    // font serves the engine's tests equally well.
-    const fs::path candidates[] = {
-        fs::current_path() / "data" / "font" / "04B_03__.TTF",
-        "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-    };
-    for (const auto& font : candidates) {
-        if (fs::exists(font)) {
-            fs::copy_file(font, data / "font" / "04B_03__.TTF", fs::copy_options::overwrite_existing, error);
-            return !error;
-        }
-    }
-    return false;
+    // The one real asset: a TrueType file cannot be made up here.
+    const fs::path font = fs::current_path() / "data" / "font" / "04B_03__.TTF";
+    if (!fs::exists(font)) return false;
+    fs::copy_file(font, data / "font" / "04B_03__.TTF", fs::copy_options::overwrite_existing, error);
+    return !error;
 }
 
 bool startEngineWithFixtureData() {

@@ -17,9 +17,9 @@ bool writeWav(const std::string& path, float seconds);
 
 // Fills root/data with an icon, "escapeBox.png" (200x100, mid grey),
 // "black_layers.png" (640x80, black) and the interface font, copied from the
-// game's data/font when present. False if no font could be found.
+// game's data/font. False if anything could not be written or found.
 bool makeFixtureData(const std::string& root);
 
 // Makes the fixture data in a temporary directory, changes into it and
-// starts the engine there. False (and the test should skip) without a font.
+// starts the engine there. Returns whether the engine came up.
 bool startEngineWithFixtureData();

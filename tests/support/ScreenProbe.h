@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Engine.h"
+#include "media/Text.h"
 
 #include <SDL.h>
 
@@ -10,6 +11,9 @@
 #include <unistd.h>
 
 // Helpers for widget tests that look at what landed on the screen surface.
+
+// Width in pixels of text in the shared font, as the widgets measure it.
+inline int textWidth(const std::string& text) { return measureText(Engine::instance().font(), text.c_str()); }
 
 inline void clearScreen() {
     SDL_Surface* screen = Engine::instance().screen();

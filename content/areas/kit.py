@@ -1,0 +1,28 @@
+"""Short forms for the level sources: trigger points and sprite looks."""
+from common.palette import rgb
+
+SKY = rgb("sky")
+
+
+def talk(name, text, x, y, repeat=True):
+    """Something to speak to or look at: Space fires it, the view turns to it."""
+    return dict(type="manual", repeat=repeat, name=name, lookAt=True, text=text, x=x, y=y)
+
+
+def door(name, text, x, y):
+    """A way to another area. Manual and repeating: the player comes back on
+    the very spot where they left, so an automatic one would fire again on
+    their first step."""
+    return dict(type="manual", repeat=True, name=name, lookAt=False, text=text, x=x, y=y)
+
+
+def auto(name, x, y, look=False, repeat=False):
+    """Fires by itself as the player comes within reach."""
+    return dict(type="auto", repeat=repeat, name=name, lookAt=look, text="", x=x, y=y)
+
+
+def look(name, image, scale=1, move=0):
+    """A sprite definition. People and things are drawn with their feet on
+    the bottom rows, so at scale 1 they stand on the ground; one shrunk by an
+    integer y divisor k needs move = 240 * (1 - 1/k) to stay there."""
+    return (name, image, (scale, scale), move)
