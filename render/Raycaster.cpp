@@ -127,8 +127,10 @@ void Raycaster::castFrame(const Vec2* cameraPosition, const Vec2* direction, con
     mapX = mapY = stepX = stepY = 0;
     std::fill(depth.begin(), depth.end(), 0.0);
 
-    const bool lockOverlay = useLighting && overlay && SDL_MUSTLOCK(overlay);
-    if (lockOverlay && SDL_LockSurface(overlay) != 0) return;
+    // An overlay that must be locked and cannot be gets no darkness this
+    // frame; the view itself is still drawn.
+    const bool lockOverlay = useLighting && overlay && SDL_MUSTLOCK(overlay) && SDL_LockSurface(overlay) == 0;
+    if (useLighting && overlay && SDL_MUSTLOCK(overlay) && !lockOverlay) overlay = nullptr;
     if (prepareFrame(frameLevel, overlay) && position.x >= 0.0f && position.x < gridWidth && position.y >= 0.0f &&
         position.y < gridHeight) {
         prepareCellLooks();
@@ -273,17 +275,22 @@ Raycaster::WallSlice Raycaster::drawWallColumn(int x, int cellX, int cellY, int 
 
     [[maybe_unused]] uint32_t shade = 0;
     [[maybe_unused]] uint8_t* dark = nullptr;
+    [[maybe_unused]] const ptrdiff_t pitch = overlayPitch;
     if constexpr (LIT) {
         shade = darknessWord(std::abs(static_cast<int>(position.x) - cellX) +
                              std::abs(static_cast<int>(position.y) - cellY));
-        dark = overlayPixels + static_cast<ptrdiff_t>(drawTop) * overlayPitch + static_cast<ptrdiff_t>(x) * 4;
+        dark = overlayPixels + static_cast<ptrdiff_t>(drawTop) * pitch + static_cast<ptrdiff_t>(x) * 4;
     }
-    auto put = [&](int y, uint32_t colour) {
-        if (colour == WALL_TRANSPARENT_COLOR) return;
-        if (halve) colour = (colour >> 1) & 0x007F7F7Fu;
-        if constexpr (LIT)
-            *reinterpret_cast<uint32_t*>(dark + static_cast<ptrdiff_t>(y - drawTop) * overlayPitch) = shade;
-        column[y] = colour;
+    // Writes one wall pixel (unless see-through) and steps to the next row.
+    uint32_t* pixel = column + drawTop;
+    auto put = [&](uint32_t colour) {
+        if (colour != WALL_TRANSPARENT_COLOR) {
+            if (halve) colour = (colour >> 1) & 0x007F7F7Fu;
+            if constexpr (LIT) *reinterpret_cast<uint32_t*>(dark) = shade;
+            *pixel = colour;
+        }
+        ++pixel;
+        if constexpr (LIT) dark += pitch;
     };
 
     if (h == 1) {
@@ -301,7 +308,7 @@ Raycaster::WallSlice Raycaster::drawWallColumn(int x, int cellX, int cellY, int 
         for (int y = drawTop; y <= drawEnd; ++y) {
             // A row above the texture (an odd screen height) shows its top.
             const int64_t texY = row < 0 ? 0 : (row > lastRow ? lastRow : row);
-            put(y, texels[texY * tw]);
+            put(texels[texY * tw]);
             row += rowStep;
             rest += restStep;
             if (rest >= divisor) {
@@ -315,7 +322,7 @@ Raycaster::WallSlice Raycaster::drawWallColumn(int x, int cellX, int cellY, int 
         for (int y = drawTop; y <= drawEnd; ++y) {
             const int texY = clampIndex(truncClamped(rows * (static_cast<float>(y - drawStart) / span), 1 << 30),
                                         lastRow + 1);
-            put(y, texels[texY * tw]);
+            put(texels[texY * tw]);
         }
     }
     return slice;
