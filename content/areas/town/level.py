@@ -65,6 +65,8 @@ LEVEL = dict(
         ("barrel", 20.4, 22.6, True),
         ("tree", 14.5, 18.5, True),
         ("tree", 9.2, 6.6, True),
+        ("tree", 1.4, 11.3, True),
+        ("tree", 1.4, 14.7, True),
     ],
     actions=[
         door("gotoBarnFromTown", "[Go to farm]", 1.5, 13.5),
