@@ -66,7 +66,7 @@ def road(rng):
 
 def cobbles(rng):
     c = Canvas(W, 64)
-    pts = jittered_points(W, 64, 6, 6, rng, 0.6)
+    pts = jittered_points(W, 64, 8, 8, rng, 0.6)
     idx, f1, f2 = voronoi(W, 64, pts)
     shade = np.array([rng.random() for _ in pts])[idx]
     # a light upper-left rim per stone
@@ -77,10 +77,15 @@ def cobbles(rng):
     dy = (ys - py_ + 32) % 64 - 32
     lit = -(dx + dy) / (np.sqrt(dx * dx + dy * dy) + 1e-6)
     val = shade * 0.55 + (lit * 0.5 + 0.5) * (f1 / (f1 + 3)) * 0.6 + rng.random((64, W)) * 0.15
-    c.tones(normalise(val), ["stone_dark", "stone", "stone_light", "stone_pale"], cuts=[0.2, 0.55, 0.88])
-    edge = (f2 - f1) < 1.6
-    c.put(edge, "shadow")
-    c.put(((f2 - f1) < 2.6) & ~edge & (dy > 0) & (lit < 0), "stone_dark")
+    c.tones(normalise(val), ["stone_dark", "stone", "stone_light", "stone_pale"], cuts=[0.18, 0.55, 0.92])
+    edge = (f2 - f1) < 1.3
+    c.put(edge, "stone_dark")
+    c.put((f2 - f1) < 0.6, "shadow")
+    c.put(((f2 - f1) < 2.3) & ~edge & (dy > 0) & (lit < 0), "stone_dark")
+    for _ in range(5):                       # grass in a few joints
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        if edge[y, x]:
+            c.px(x, y, "grass_dark")
     return c
 
 
