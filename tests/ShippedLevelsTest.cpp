@@ -228,7 +228,10 @@ TEST(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
         {"gotoTownFromBarn", "farm", "town", 180}, {"gotoBarnFromCave", "cave", "farm", 180},
     };
     std::map<std::string, std::unique_ptr<Level>> levels;
-    for (const char* name : AREAS) levels[name] = load(name);
+    for (const char* name : AREAS) {
+        levels[name] = load(name);
+        ASSERT_NE(levels[name], nullptr);
+    }
     for (const Door& door : doors) {
         const Level& from = *levels.at(door.from);
         const Action* action = findAction(from, door.name);

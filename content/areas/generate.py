@@ -284,6 +284,46 @@ class Area:
         save_png(self.collision_image(), os.path.join(folder, "collision.png"))
 
 
+    # -- a plan for reviewing ----------------------------------------------------
+    def plan(self, path):
+        """The area from above, as the map images paint it, with what the
+        level file adds: sprites (dots; hollow while hidden), trigger points
+        with their reach (yellow: manual, red: automatic) and the start with
+        its facing. Blocked open cells are hatched."""
+        from PIL import ImageDraw
+        k = 16
+        image = Image.new("RGB", (self.width * k, self.height * k))
+        draw = ImageDraw.Draw(image)
+        ground = self.floor
+        for y in range(self.height):
+            for x in range(self.width):
+                box = (x * k, y * k, x * k + k - 1, y * k + k - 1)
+                w = self.walls[y][x]
+                if w != ".":
+                    draw.rectangle(box, fill=self.colour_of(self.wall_number(w, x, y)))
+                    continue
+                base = self.colour_of(self.wall_number(ground[y][x], x, y)) if ground else (40, 40, 40)
+                draw.rectangle(box, fill=tuple(c // 2 for c in base))
+                if self.collision[y][x] == "#":
+                    for i in range(0, k, 4):
+                        draw.line((x * k + i, y * k, x * k, y * k + i), fill=(255, 255, 255))
+        for a in self.spec["actions"]:
+            cx, cy = a["x"] * k, a["y"] * k
+            colour = (250, 220, 60) if a["type"] == "manual" else (240, 70, 60)
+            draw.ellipse((cx - k, cy - k, cx + k, cy + k), outline=colour)
+        for p in self.spec["placements"]:
+            cx, cy = p[1] * k, p[2] * k
+            draw.ellipse((cx - 3, cy - 3, cx + 3, cy + 3), outline=(255, 255, 255),
+                         fill=(255, 255, 255) if p[3] else None)
+        import math
+        sx, sy = self.spec["start"]
+        a = math.radians(self.spec["rotation"])
+        dx, dy = -math.cos(a), -math.sin(a)
+        draw.line((sx * k, sy * k, (sx + dx) * k, (sy + dy) * k), fill=(80, 200, 255), width=3)
+        draw.ellipse((sx * k - 4, sy * k - 4, sx * k + 4, sy * k + 4), fill=(80, 200, 255))
+        save_png(image, path)
+
+
 def main():
     try:
         areas = [Area(name) for name in AREAS]
@@ -291,6 +331,7 @@ def main():
         raise SystemExit("areas: %s" % e)
     for area in areas:
         area.write()
+        area.plan(os.path.join("docs", "areas", "%s-plan.png" % area.name))
 
 
 if __name__ == "__main__":

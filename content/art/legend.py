@@ -17,7 +17,7 @@ LEGEND = {
     "i": "iron_dark", "I": "iron", "j": "iron_light", "c": "gold",
     "f": "flame", "F": "flame_light", "O": "glow",
     "t": "stone_dark", "T": "stone", "e": "stone_light", "E": "stone_pale",
-    "m": "rock_dark", "M": "rock", "R": "rock_light", "N": "rock_wet",
+    "m": "rock_dark", "M": "rock", "R": "rock_light", "N": "rock_wet", "P": "rock_pale",
     "a": "straw_dark", "A": "straw", "H": "thatch",
     "z": "mud", "Z": "earth",
     "5": "barn_dark", "6": "barn", "7": "barn_light",

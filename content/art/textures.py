@@ -41,32 +41,32 @@ def grass(rng):
 
 
 def road(rng):
+    """Packed earth, worn the same way in every direction, since roads run
+    both ways across the maps: pebbles, hoof prints and a small puddle."""
     c = Canvas(W, 64)
     f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
-    f = normalise(f + rng.random((64, W)) * 0.3)
-    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.25, 0.55, 0.86])
-    # two wheel ruts running along y, so a road of cells lines up
-    xs = np.arange(W)
-    for rx in (14, 48):
-        for y in range(64):
-            wob = int(round(np.sin((y / 64) * 2 * np.pi) * 1.0))
-            for dx in (-2, -1, 0, 1):
-                x = rx + dx + wob
-                if dx in (-2, 1):
-                    if rng.random() < 0.6:
-                        c.px(x, y, "mud")
-                else:
-                    c.px(x, y, "mud" if rng.random() < 0.8 else "wood_dark")
-            c.px(rx + 2 + wob, y, "straw_dark" if rng.random() < 0.4 else "earth")
-    for _ in range(10):
-        x, y = rng.integers(0, W), rng.integers(0, 64)
+    f = normalise(f + rng.random((64, W)) * 0.25)
+    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.22, 0.6, 0.9])
+    for _ in range(7):                       # hoof prints
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        c.rect(x, y, x + 2, y + 2, "mud")
+        c.px(x + 1, y + 2, "wood_dark")
+    for _ in range(22):                      # pebbles
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
         c.px(x, y, "stone_light")
+        c.px(x + 1, y, "stone")
+        c.px(x, y + 1, "mud")
+    for _ in range(6):                       # a few tufts of grass
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        c.px(x, y, "grass")
+        c.px(x + 1, y - 1, "grass_dark")
+        c.px(x - 1, y - 1, "grass_dark")
     return c
 
 
 def cobbles(rng):
     c = Canvas(W, 64)
-    pts = jittered_points(W, 64, 6, 6, rng, 0.6)
+    pts = jittered_points(W, 64, 8, 8, rng, 0.6)
     idx, f1, f2 = voronoi(W, 64, pts)
     shade = np.array([rng.random() for _ in pts])[idx]
     # a light upper-left rim per stone
@@ -77,10 +77,15 @@ def cobbles(rng):
     dy = (ys - py_ + 32) % 64 - 32
     lit = -(dx + dy) / (np.sqrt(dx * dx + dy * dy) + 1e-6)
     val = shade * 0.55 + (lit * 0.5 + 0.5) * (f1 / (f1 + 3)) * 0.6 + rng.random((64, W)) * 0.15
-    c.tones(normalise(val), ["stone_dark", "stone", "stone_light", "stone_pale"], cuts=[0.2, 0.55, 0.88])
-    edge = (f2 - f1) < 1.6
-    c.put(edge, "shadow")
-    c.put(((f2 - f1) < 2.6) & ~edge & (dy > 0) & (lit < 0), "stone_dark")
+    c.tones(normalise(val), ["stone_dark", "stone", "stone_light", "stone_pale"], cuts=[0.18, 0.55, 0.92])
+    edge = (f2 - f1) < 1.3
+    c.put(edge, "stone_dark")
+    c.put((f2 - f1) < 0.6, "shadow")
+    c.put(((f2 - f1) < 2.3) & ~edge & (dy > 0) & (lit < 0), "stone_dark")
+    for _ in range(5):                       # grass in a few joints
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        if edge[y, x]:
+            c.px(x, y, "grass_dark")
     return c
 
 
@@ -370,10 +375,13 @@ def church_wall(rng):
 
 def church_door(rng):
     c = church_base(rng)
-    arch(c, 16, 48, 118, 184, "wood_dark")
+    arch(c, 16, 48, 118, 184, "wood")
     for x in range(16, 48):
-        if (x - 16) % 4 == 0:
-            c.vline(x, 120, 184, "wood")
+        k = (x - 16) % 4
+        if k == 0:
+            c.vline(x, 120, 184, "wood_dark")
+        elif k == 1:
+            c.vline(x, 120, 184, "wood_light")
     c.vline(31, 120, 184, "ink")
     c.vline(32, 120, 184, "ink")
     for y in (140, 166):
@@ -518,7 +526,7 @@ def fence(rng):
 
 
 def woodpile(rng):
-    c = Canvas(W, 64, "ink")
+    c = Canvas(W, 64, "wood_dark")
     # a little lean-to roof, and the stack of split logs beneath it
     c.rect(0, 0, W, 6, "cyan")
     c.rect(0, 6, W, 11, "shingle")
@@ -526,7 +534,9 @@ def woodpile(rng):
     for x in range(0, W, 6):
         c.vline(x, 7, 11, "shingle_dark")
     c.hline(0, W, 11, "wood_dark")
-    c.rect(0, 12, W, 14, "ink")
+    c.rect(0, 12, W, 14, "shadow")
+    for x in range(0, W, 3):                 # bark and dark gaps behind the log ends
+        c.vline(x, 14, 64, "shadow")
     y = 18
     row = 0
     while y < 66:
@@ -920,7 +930,7 @@ def cave_floor(rng):
     shade_rock(c, height, edge, rng, tones=("rock_dark", "rock_dark", "rock", "rock", "rock_light"),
                strength=2.0, crack=0.5, share=(0.1, 0.3, 0.6, 0.9))
     # puddles in the hollows, grit everywhere
-    low = height < np.quantile(height, 0.12)
+    low = height < np.quantile(height, 0.05)
     c.put(low, "rock_wet")
     c.put(low & (rng.random((64, W)) < 0.1), "stone")
     for _ in range(40):
@@ -982,8 +992,11 @@ def rock_height(w, h, rng, cells=(4, 4), warp=6.0, crevice=2.0, bumps=0.5):
     return height, (f2 - f1), lift
 
 
-def shade_rock(c, height, edge, rng, mask=None, tones=("ink", "rock_dark", "rock", "rock_light", "rock_wet"),
-               strength=4.0, crack=1.0, share=(0.05, 0.33, 0.74, 0.95)):
+CAVE_ROCK = ("ink", "rock_dark", "rock", "rock_light", "rock_pale")
+
+
+def shade_rock(c, height, edge, rng, mask=None, tones=CAVE_ROCK,
+               strength=4.0, crack=1.0, share=(0.04, 0.2, 0.56, 0.87)):
     """Paints a rock height field lit from the upper left, crevices dark.
     share: the fraction of texels at or below each tone boundary, so every
     face gets the same balance of tones whatever its relief."""
@@ -996,6 +1009,12 @@ def shade_rock(c, height, edge, rng, mask=None, tones=("ink", "rock_dark", "rock
     if mask is not None:
         cr &= mask
     c.put(cr, tones[0])
+    if tones == CAVE_ROCK:
+        # water sheen on some of the lit faces
+        wet = (fbm(c.w, c.h, rng, ((16, 0.6), (8, 0.4))) > 0.62) & (val > np.quantile(val, 0.6))
+        if mask is not None:
+            wet &= mask
+        c.put(wet & ~cr, "rock_wet")
     return val
 
 

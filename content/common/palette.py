@@ -26,6 +26,7 @@ COLOURS = {
     "rock": (66, 58, 56),
     "rock_light": (94, 84, 78),
     "rock_wet": (78, 82, 88),
+    "rock_pale": (122, 110, 100),
     # wood
     "wood_dark": (52, 36, 28),
     "wood": (86, 60, 42),

@@ -34,7 +34,8 @@ def read_blocks(path):
             if line.startswith(": "):
                 name = line[2:]
                 blocks[name] = []
-            elif line and not line.startswith("#") or line.startswith("#") and name and _is_row(line):
+            elif line and (_is_row(line) and name is not None or not line.startswith("#")):
+                # '#' starts a comment unless the line is a grid row of a glyph
                 if name is None:
                     raise ValueError("%s: grid row before any glyph header" % path)
                 blocks[name].append(line)
@@ -157,9 +158,6 @@ def build(glyphs):
         outlines[name] = draw_glyph(rows)
         metrics[name] = ((len(rows[0]) + 1) * UNIT, 0)
         cmap[ord(ch)] = name
-    for name, glyph in outlines.items():
-        # left side bearing = xMin of the outline (0 for blank glyphs)
-        glyph.recalcBounds(None) if False else None
     ascent, descent = ASCENT_ROWS * UNIT, -(ROWS - ASCENT_ROWS) * UNIT
 
     fb = FontBuilder(ROWS * UNIT, isTTF=True)
@@ -168,6 +166,7 @@ def build(glyphs):
     fb.setupCharacterMap(cmap)
     fb.setupGlyf(outlines)
     glyf = fb.font["glyf"]
+    # left side bearing = the outline's xMin (blank glyphs have none)
     fb.setupHorizontalMetrics({n: (metrics[n][0], getattr(glyf[n], "xMin", 0)) for n in order})
     fb.setupHorizontalHeader(ascent=ascent, descent=descent, lineGap=0)
     fb.setupNameTable({"familyName": FAMILY, "styleName": "Regular",

@@ -25,71 +25,58 @@ PANELS = {
     "escapeBox.png": (340, 110),         # centred; lines at (190, 210) and (187, 250)
 }
 
+# Markers are drawn in the font's own pixel size at 24 points (3 px), in
+# the marker colour on the panel fill.
+MARK = 3
+
 ARROW_DOWN = """
-    ...............
-    .kkkkkkkkkkkkk.
-    .kwwwwwwwwwwwk.
-    ..kwwwwwwwwwk..
-    ...kwwwwwwwk...
-    ....kwwwwwk....
-    .....kwwwk.....
-    ......kwk......
-    .......k.......
-    ...............
+    #####
+    .###.
+    ..#..
 """
 
-# the option marker: its point level with the middle of a capital
+# the up arrow stands at +10, right under the frame: one row of fill first
+ARROW_UP = """
+    .....
+    ..#..
+    .###.
+    #####
+"""
+
+# the option marker: as tall as a capital, its point level with the middle
 ARROW_LEFT = """
-    ............
-    ............
-    ..........k.
-    ........kkk.
-    ......kkwwk.
-    ....kkwwwwk.
-    ..kkwwwwwwk.
-    kkwwwwwwwwk.
-    kkwwwwwwwwk.
-    ..kkwwwwwwk.
-    ....kkwwwwk.
-    ......kkwwk.
-    ........kkk.
-    ..........k.
-    ............
-    ............
+    ..#
+    .##
+    ###
+    .##
+    ..#
 """
 
-# the input box's caret: the field's colour above, then a bar as tall as a
-# capital at 24 points (font rows 1 to 5, 3 px each)
+# the input box's caret: a bar as tall as a capital, with the typing line's
+# colour above it (the caret is drawn at the top of the text line, capitals
+# start one font pixel lower)
 BLINKER = """
-    ....
-    ....
-    ....
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
-    wwww
+    .
+    #
+    #
+    #
+    #
+    #
 """
 
-ARROW_LEGEND = {".": FILL, "k": "ink", "w": "panel_mark"}
+
+def mark(text, background):
+    small = grid(text, {".": background, "#": "panel_mark"})
+    w, h = small.size
+    return small.resize((w * MARK, h * MARK), Image.NEAREST)
 
 
 def arrows():
-    down = grid(ARROW_DOWN, ARROW_LEGEND)
+    down = mark(ARROW_DOWN, FILL)
     save_png(down, IMAGES + "arrowDown.png")
-    save_png(down.transpose(Image.FLIP_TOP_BOTTOM), IMAGES + "arrowUp.png")
-    save_png(grid(ARROW_LEFT, ARROW_LEGEND), IMAGES + "arrowLeft.png")
-    save_png(grid(BLINKER, {".": "panel_well", "w": "panel_mark"}), IMAGES + "blinker.png")
+    save_png(mark(ARROW_UP, FILL), IMAGES + "arrowUp.png")
+    save_png(mark(ARROW_LEFT, FILL), IMAGES + "arrowLeft.png")
+    save_png(mark(BLINKER, "panel_well"), IMAGES + "blinker.png")
 
 
 ICON = """

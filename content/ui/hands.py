@@ -93,9 +93,7 @@ def _sleeve(c, points, lit_side):
     """A coat sleeve: dark on the side away from the light, a warm rim on the
     side facing the lantern."""
     def shade(x, y, u):
-        if lit_side == "right":
-            u = u
-        else:
+        if lit_side == "left":
             u = 1 - u
         if u > 0.88:
             return "coat_warm"
@@ -127,6 +125,10 @@ def fist(c, left, top, mirror=False):
     bands = [(5, 7), (9, 11), (13, 15), (17, 18)]      # rows of each finger
     for y0, y1 in bands:
         for y in range(y0, y1 + 1):
+            # each finger rounded: lit along its top, shadowed underneath
+            tone = "skin_light" if y == y0 else ("skin_shadow" if y == y1 else "skin")
+            for x in range(2, w - 2):
+                put(x, y, tone)
             put(0, y, "skin_shadow")                    # curled finger tips
             put(1, y, "skin_shadow" if y == y1 else "skin")
             put(w - 2, y, "skin_light" if y == y0 else "skin")

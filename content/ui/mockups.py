@@ -136,6 +136,15 @@ def cave():
     return screen
 
 
+def view(name, fallback):
+    """A first-person view drawn by the game's own raycaster (docs/areas/,
+    made by the area tools), or the rough stand-in when it is not there."""
+    path = "docs/areas/" + name + ".png"
+    if os.path.exists(path):
+        return Image.open(path).convert("RGB")
+    return fallback()
+
+
 # ------------------------------------------------------------------ widgets
 
 def timer(screen, words):
@@ -224,7 +233,7 @@ def exit_box(screen):
 # ------------------------------------------------------------------ screens
 
 def title_screen():
-    s = village()
+    s = view("town-title-middle", village)
     text(s, (235, 45), "Ombrel", 64)
     blit(s, "titleMessageBox.png", 20, 325)
     text(s, (135, 341), "-- SPEED RUNNING VERSION --")
@@ -236,7 +245,7 @@ def title_screen():
 
 
 def reading_screen():
-    s = village()
+    s = view("town-cabin4-and-mother", village)
     hands(s, lantern=True, knife=False)
     message_box(s, ["Good morning, child. The bell has not rung",
                     "since the mine closed, and the village",
@@ -246,7 +255,7 @@ def reading_screen():
 
 
 def choosing_screen():
-    s = village()
+    s = view("town-start", village)
     option_list(s, ["Ask about the mine", "Ask about the bell", "Ask about the well",
                     "Show him the book", "Say goodbye"], 3)
     timer(s, "83.25")
@@ -254,7 +263,7 @@ def choosing_screen():
 
 
 def walking_screen():
-    s = village()
+    s = view("farm-arrival", village)
     hands(s)
     notice(s, "Talk to the priest")
     timer(s, "12.5")
@@ -262,7 +271,7 @@ def walking_screen():
 
 
 def answer_screen():
-    s = village()
+    s = view("room3-book", village)
     answer_entry(s, "What was the name of the widow's son?",
                  ["I think his name was Tobias, the ", "boy who fell in the mine"])
     timer(s, "211.047")
@@ -284,7 +293,7 @@ def end_screen_typing():
 
 
 def exit_screen():
-    s = village()
+    s = view("town-road-to-farm", village)
     hands(s)
     exit_box(s)
     timer(s, "100")
@@ -292,7 +301,7 @@ def exit_screen():
 
 
 def cave_screen():
-    s = cave()
+    s = view("cave-next-farmer", cave)
     hands(s, bloody=True)
     message_box(s, ["The farmer falls without a sound.", "",
                     "The lantern shakes in your hand."])

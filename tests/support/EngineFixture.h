@@ -4,16 +4,16 @@
 
 #include <cstdlib>
 
-// Starts the engine once in this test process with SDL's dummy video and
-// audio drivers, from the repository root (where data/ is). Returns whether
-// it came up. CTest runs every test case in a process of its own.
+// Starts the engine with SDL's dummy video and audio drivers, from the
+// repository root (where data/ is), unless it is already up; returns whether
+// it is. It asks the engine rather than remembering an earlier start, so a
+// test that shut the engine down does not leave the next test without one
+// when the whole executable runs as one process.
 inline bool ensureEngineStarted() {
-    static const bool started = [] {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        Engine& engine = Engine::instance();
-        engine.init("Ombrel", 640, 480, false);
-        return engine.isInitialised();
-    }();
-    return started;
+    Engine& engine = Engine::instance();
+    if (engine.isInitialised()) return true;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    engine.init("Ombrel", 640, 480, false);
+    return engine.isInitialised();
 }

@@ -79,9 +79,10 @@ LEVEL = dict(
         auto("talk_nextPlayer", 17.6, 10.5, look=True),        # 0
         auto("talk_previousPlayer", 28.5, 11.5, look=True),    # 1
         talk("talk_deadLady", "[Talk to woman]", 8.5, 3.5, repeat=False),  # 2
-        auto("playCrying", 23.5, 11.0),                        # 3
-        auto("playCrying", 15.0, 10.5),                        # 4
-        auto("playCrying", 14.5, 5.5),                         # 5
+        # Her sobs, spread along the way in so that they never overlap.
+        auto("playCrying", 30.5, 12.5),                        # 3
+        auto("playCrying", 23.5, 11.0),                        # 4
+        auto("playCrying", 15.0, 10.5),                        # 5
         auto("playCrying", 11.5, 3.5),                         # 6
         door("gotoBarnFromCave", "[Leave]", 2.4, 21.5),
         auto("lookToAxeMan", 12.0, 21.5),
