@@ -191,6 +191,10 @@ TEST(ShippedLevels, EveryActionNameIsOneTheStoryKnows) {
             if (action.type == "manual") {
                 EXPECT_FALSE(action.text.empty()) << name << ": " << action.name << " has no label";
             }
+            // Only the farmer who comes for the player speaks up by himself.
+            if (action.name.rfind(TALK_PREFIX, 0) == 0 && action.name != "talk_nextPlayer") {
+                EXPECT_EQ(action.type, "manual") << name << ": " << action.name;
+            }
         }
     }
 }

@@ -102,7 +102,8 @@ def main():
                 t.paste(as_seen(i, CYAN, sky), (xx * 64, yy * i.size[1]))
         tiles.append((n, t.crop((0, 0, 192, 64 * 3 if i.size[1] == 64 else i.size[1]))))
     sheet(tiles, os.path.join(DOCS, "tiling.png"), 6, 1, (40, 40, 44))
-    sheet(made_sprites, os.path.join(DOCS, "sprites_dark.png"), 8, 4, (24, 22, 26))
+    sheet([(n, as_seen(i, BLACK, (36, 34, 40))) for n, i in made_sprites],
+          os.path.join(DOCS, "sprites_dark.png"), 8, 4, (24, 22, 26))
     sheet([(n, as_seen(i, BLACK, (128, 128, 128))) for n, i in made_sprites],
           os.path.join(DOCS, "sprites_grey.png"), 8, 4, (128, 128, 128))
     print("art: %d textures, %d sprites" % (len(made_textures), len(made_sprites)))

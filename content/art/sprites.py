@@ -306,19 +306,23 @@ def sheep_stabbed(rng):
 
 def haystack(rng):
     c = blank()
-    for y in range(14, 64):
-        t = (y - 14) / 50
-        half = int(6 + 22 * min(t * 1.6, 1.0))
-        rect(c, 32 - half, y, 32 + half, y + 1, "straw")
-        rect(c, 32 - half, y, 32 - half + 3, y + 1, "straw_dark")
-        rect(c, 32 + half - 5, y, 32 + half, y + 1, "thatch")
-    for i in range(120):
-        x = int(rng.integers(8, 56))
-        y = int(rng.integers(16, 63))
-        if np.all(c.a[y, x] != 0):
-            rect(c, x, y, x + 1, y + 2, ["straw_dark", "parchment", "thatch"][i % 3])
-    rect(c, 30, 10, 34, 16, "straw_dark")
-    rect(c, 8, 62, 56, 64, "straw_dark")
+    # a rounded stack, lit from the left, combed into downward strands
+    for y in range(12, 62):
+        t = (y - 12) / 50
+        half = int(4 + 24 * min(np.sqrt(t) * 1.15, 1.0))
+        for x in range(32 - half, 32 + half):
+            rel = (x - 32) / half
+            col = "straw" if rel < 0.1 else ("straw_dark" if rel < 0.6 else "thatch")
+            if rel < -0.6:
+                col = "parchment"
+            if (x * 3 + (y // 3)) % 5 == 0:
+                col = {"parchment": "straw", "straw": "straw_dark", "straw_dark": "thatch", "thatch": "earth"}[col]
+            c.a[y, x] = rgb(col)
+    rect(c, 10, 58, 54, 62, "thatch")          # the skirt in shade
+    for x in range(10, 54, 3):
+        rect(c, x, 59, x + 1, 62, "earth")
+    rect(c, 31, 6, 33, 13, "wood")               # the pole
+    line(c, 22, 20, 42, 24, "straw_dark", 1)     # a binding rope
     return outline(c)
 
 

@@ -1060,8 +1060,8 @@ def cave_rock(variant):
             # a worn, even face on the slab: a few specks, no cracks
             inside = flat > 0.6
             fine = fbm(W, 64, rng, ((4, 0.6), (2, 0.4))) + rng.random((64, W)) * 0.3
-            c.tones(fine, ["rock_dark", "rock", "rock", "rock_light"], mask=inside,
-                    cuts=list(np.quantile(fine[inside], [0.08, 0.5, 0.9])))
+            c.tones(fine, ["rock", "rock_light", "rock_light", "rock_pale"], mask=inside,
+                    cuts=list(np.quantile(fine[inside], [0.06, 0.55, 0.93])))
         if v == 2:            # a wide fissure running down the face
             x = 14.0
             for y in range(64):

@@ -1,40 +1,41 @@
 """Tally marks carved into the first cave rock face: a group of five (four
 strokes and one across) and a single stroke. Opaque white is their see-through
-colour; each stroke is a dark groove with a lit lower lip, as if scratched
-into wet rock with a chisel."""
+colour; each stroke is a groove with a shadowed side and the pale fresh stone
+the chisel laid bare, so it shows on dark wet rock."""
 from common.pixelart import grid, save_png
 
+# d: the groove's shadowed side, p: fresh pale stone where the chisel bit
 FIVE = """
     ...............
-    .g.g..g..g.....
-    .gl.gl.gl.gl..d
-    .gl.gl.gl.glddl
-    .gl.gl.gldlld..
-    .gl.gl.ddl.gl..
-    .gl.gddl.gl.gl.
-    .gddl.gl.gl.gl.
-    dlgl.gl.gl.gl..
-    l.gl.gl.gl.gl..
-    ..l..l..l..l...
+    .dp.dp.dp.dp..d
+    .dp.dp.dp.dpddp
+    .dp.dp.dp.ddpp.
+    .dp.dp.dddpp...
+    .dp.dp.dppdp...
+    .dp.dddpp.dp...
+    .dpddppdp.dp...
+    .ddppp.dp.dp...
+    dpp.dp.dp.dp...
+    pdp.dp.dp.dp...
     ...............
 """
 
 SINGLE = """
     ...
-    .g.
-    .gl
-    .gl
-    .gl
-    .gl
-    .gl
-    .gl
-    .gl
-    .gl
-    ..l
+    dp.
+    dp.
+    dp.
+    dp.
+    dp.
+    dp.
+    dp.
+    dp.
+    dp.
+    .p.
     ...
 """
 
-LEGEND = {".": "white", "g": "rock_dark", "d": "rock_dark", "l": "rock_light"}
+LEGEND = {".": "white", "d": "rock_dark", "p": "stone_pale"}
 
 
 def draw_all(images):

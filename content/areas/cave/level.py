@@ -7,7 +7,7 @@ daylight at the west end:
   (16.5, 21.5) beside him; his chamber, with a side passage north to a
   grotto of a child's bones and a hole with something shiny in it; the long
   passage east and north to the farmer who bars the one-cell way at
-  (28, 11) (sprite 1, "talk_previousPlayer" as the player comes up); the
+  (28, 11) (sprite 1, "talk_previousPlayer" when spoken to); the
   propped gallery west to the one-cell neck at (18, 10), where the other
   farmer (sprite 0, hidden) will stand; and north to the woman lying at
   (8.5, 3.5) in a chamber open enough that the scripted walks to (9.0, 3.5)
@@ -77,7 +77,7 @@ LEVEL = dict(
     ],
     actions=[
         auto("talk_nextPlayer", 17.6, 10.5, look=True),        # 0
-        auto("talk_previousPlayer", 28.5, 11.5, look=True),    # 1
+        talk("talk_previousPlayer", "[Talk to farmer]", 28.5, 11.5, repeat=False),  # 1
         talk("talk_deadLady", "[Talk to woman]", 8.5, 3.5, repeat=False),  # 2
         # Her sobs, spread along the way in so that they never overlap.
         auto("playCrying", 30.5, 12.5),                        # 3
