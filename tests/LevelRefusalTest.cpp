@@ -122,6 +122,14 @@ TEST_F(LevelRefusal, TextureNamingADirectory) {
         << log;
 }
 
+TEST_F(LevelRefusal, AFileNameWithALineBreakStaysOnOneLogLine) {
+    xml.sprites = "<definition><sprite><name>villager</name><image>person\n.png</image>"
+                  "</sprite></definition>";
+    const std::string line = refusalOf(xml);
+    EXPECT_NE(line.find("data/images/person?.png: is missing"), std::string::npos) << line;
+    EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
+}
+
 TEST_F(LevelRefusal, UndecodableTexture) {
     writeText("data/images/stone.png", "GIF89a...");
     EXPECT_NE(refusal().find("data/images/stone.png: cannot be decoded"), std::string::npos)

@@ -272,6 +272,14 @@ void LevelReader::readActions(const pugi::xml_node& root) {
     }
 }
 
+// Names in the message come from the file; a line break or other control
+// character in one must not split the log line or forge another.
+std::string printable(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return text;
+}
+
 }  // namespace
 
 std::unique_ptr<Level> loadLevel(const std::string& name) {
@@ -280,7 +288,10 @@ std::unique_ptr<Level> loadLevel(const std::string& name) {
     try {
         LevelReader reader(name);
         std::unique_ptr<Level> level = reader.read();
-        if (!level) Engine::log("Level \"%s\" refused: %s", name.c_str(), reader.fault().c_str());
+        if (!level) {
+            Engine::log("Level \"%s\" refused: %s", name.c_str(),
+                        printable(reader.fault()).c_str());
+        }
         return level;
     } catch (const std::exception& error) {
         Engine::log("Level \"%s\" refused: %s: could not be loaded (%s)", name.c_str(),
