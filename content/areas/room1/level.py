@@ -15,6 +15,7 @@ LEVEL = dict(
         "textures/room_hearth.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
+        "textures/ceiling_beams.png",
     ],
     legend={
         "L": "textures/room_plaster.png",
@@ -23,7 +24,7 @@ LEVEL = dict(
         "H": "textures/room_hearth.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/room_plaster.png",
+        "e": "textures/ceiling_beams.png",
     },
     definitions=[
         look("chef", "sprites/chef.png"),

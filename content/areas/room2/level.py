@@ -15,7 +15,7 @@ LEVEL = dict(
         "textures/room_shelf.png",
         "textures/room_hearth.png",
         "textures/floor_boards.png",
-        "textures/room_plaster.png",
+        "textures/ceiling_beams.png",
     ],
     legend={
         "P": "textures/room_planks.png",
@@ -24,7 +24,7 @@ LEVEL = dict(
         "S": "textures/room_shelf.png",
         "H": "textures/room_hearth.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/room_plaster.png",
+        "e": "textures/ceiling_beams.png",
     },
     definitions=[
         look("bed", "sprites/bed.png"),

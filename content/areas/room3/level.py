@@ -14,6 +14,7 @@ LEVEL = dict(
         "textures/room_window.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
+        "textures/ceiling_beams.png",
     ],
     legend={
         "L": "textures/room_plaster.png",
@@ -21,7 +22,7 @@ LEVEL = dict(
         "W": "textures/room_window.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/room_plaster.png",
+        "e": "textures/ceiling_beams.png",
     },
     definitions=[
         look("bookPedestal", "sprites/book_pedestal.png"),

@@ -14,7 +14,7 @@ LEVEL = dict(
         "textures/room_hearth.png",
         "textures/room_cupboard.png",
         "textures/floor_boards.png",
-        "textures/room_plaster.png",
+        "textures/ceiling_beams.png",
     ],
     legend={
         "P": "textures/room_planks.png",
@@ -23,7 +23,7 @@ LEVEL = dict(
         "H": "textures/room_hearth.png",
         "C": "textures/room_cupboard.png",
         "b": "textures/floor_boards.png",
-        "e": "textures/room_plaster.png",
+        "e": "textures/ceiling_beams.png",
     },
     definitions=[
         look("bed", "sprites/bed.png"),
