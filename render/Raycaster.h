@@ -73,16 +73,24 @@ private:
     // Draws the slice of the wall in cell (cellX, cellY) hit on the given side
     // (0: an x side, 1: a y side) into column x and returns where it lies. A
     // cell outside the grid or naming no wall is measured but not drawn.
+    template <bool LIT>
     WallSlice drawWallColumn(int x, int cellX, int cellY, int side, uint32_t* column);
+    template <bool LIT>
     void drawFloorAndCeiling(int x, int side, const WallSlice& slice, uint32_t* column);
-    void drawSprites(const Vec2& direction, const Vec2& cameraPlane, const Level& level,
-                     uint32_t* const* frameBuffer);
+    template <bool LIT>
+    void castColumns(const Vec2& direction, const Vec2& cameraPlane, uint32_t* const* frameBuffer);
+    void drawSprites(const Vec2& direction, const Vec2& cameraPlane, uint32_t* const* frameBuffer);
+    bool prepareFrame(const Level& frameLevel, SDL_Surface* overlay);
+    void prepareCellLooks();
 
     // The darkness word for a Manhattan cell distance.
     uint32_t darknessWord(int d) const { return darkness[d < 0 ? 0 : (d > 8 ? 8 : d)]; }
-    void writeDarkness(int x, int y, uint32_t word) {
-        if (overlayPixels)
-            reinterpret_cast<uint32_t*>(overlayPixels + static_cast<ptrdiff_t>(y) * overlayPitch)[x] = word;
+    uint32_t* overlayRow(int y) const {
+        return reinterpret_cast<uint32_t*>(overlayPixels + static_cast<ptrdiff_t>(y) * overlayPitch);
+    }
+    // The texels of a wall number, null when it names no usable texture.
+    const uint32_t* texture(int32_t number) const {
+        return static_cast<uint32_t>(number) < textureCount ? textures[number] : nullptr;
     }
 
     int width;
@@ -90,11 +98,18 @@ private:
     uint32_t texWidth;
     int32_t texHeight;
     std::vector<double> depth;
+    std::vector<double> rowDistance;  // per screen row below the horizon: H / (2y - H)
 
-    // Scratch state of the frame being drawn.
-    const Level* level = nullptr;
+    // Scratch state of the frame being drawn, set up by prepareFrame.
     int gridWidth = 0;
     int gridHeight = 0;
+    int32_t* const* wallCells = nullptr;
+    int32_t* const* floorCells = nullptr;    // null: no floor drawn
+    int32_t* const* ceilingCells = nullptr;  // null: no ceiling drawn
+    std::vector<const uint32_t*> textures;   // by wall number; [0] and unusable walls null
+    std::vector<int32_t> storeys;            // by wall number
+    uint32_t textureCount = 0;
+    const Level* level = nullptr;
     int mapX = 0;
     int mapY = 0;
     int stepX = 0;
@@ -105,8 +120,19 @@ private:
     uint32_t darkness[9] = {};
     uint8_t* overlayPixels = nullptr;  // null: no darkness this frame
     int overlayPitch = 0;
+    // What the floor pass needs of a cell, by x * gridHeight + y: the floor
+    // and ceiling texels (null: none drawn) and the darkness word.
+    struct CellLook {
+        const uint32_t* floor;
+        const uint32_t* ceiling;
+        uint32_t shade;
+    };
+    std::vector<CellLook> cellLooks;
+    std::vector<int32_t> floorU;  // per row of the column being cast: 64 * the
+    std::vector<int32_t> floorV;  // floor point's x and y, truncated
     std::vector<int32_t> spriteOrder;
     std::vector<double> spriteDistance;
+    std::vector<int32_t> spriteTexelRow;  // per screen row of the sprite being drawn
 };
 
 // Sorts the first n entries of distance (squared distances to the sprites)

@@ -399,6 +399,13 @@ TEST(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNext
     EXPECT_FALSE(sneaking.reaches(woman->position)) << "the axe man's call can be walked around";
     EXPECT_FALSE(sneaking.reaches(cave->actions[1].position)) << "the farmer can be met before the knife";
 
+    FootMap deaf(*cave);
+    deaf.setBlocked(FARMER_CELL[0], FARMER_CELL[1], false);
+    for (const Action& a : cave->actions)
+        if (a.name == "playCrying") deaf.forbidDisc(a.position, REACH);
+    ASSERT_TRUE(deaf.walkFrom(cave->start));
+    EXPECT_FALSE(deaf.reaches(woman->position)) << "the woman can be found without hearing her sob";
+
     // Once she has spoken, the way out runs into the farmer who questions.
     FootMap after(*cave);
     after.setBlocked(FARMER_CELL[0], FARMER_CELL[1], false);

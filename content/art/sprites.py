@@ -268,9 +268,10 @@ def sheep_body(c, dx=0, dy=0):
 
 def sheep(rng):
     c = blank()
-    for x in (20, 26, 38, 44):      # legs
-        rect(c, x, 50, x + 3, 62, "shadow")
-        rect(c, x, 61, x + 3, 64, "ink")
+    for x in (20, 27, 38, 45):      # thin legs, dark hooves
+        rect(c, x, 50, x + 2, 61, "shadow")
+        rect(c, x, 55, x + 2, 56, "stone_dark")
+        rect(c, x, 61, x + 2, 64, "night")
     sheep_body(c)
     # head, dark-faced, to the left
     ellipse(c, 12, 36, 5, 6, "shadow")

@@ -20,9 +20,9 @@ def rng_for(name):
 
 def grass(rng):
     c = Canvas(W, 64)
-    f = fbm(W, 64, rng, ((16, 0.6), (8, 0.25), (4, 0.15)))
-    f = normalise(f + rng.random((64, W)) * 0.35)
-    c.tones(f, ["grass_dark", "grass", "grass", "grass_light"], cuts=[0.3, 0.55, 0.82])
+    f = fbm(W, 64, rng, ((16, 0.45), (8, 0.35), (4, 0.2)))
+    f = normalise(f + rng.random((64, W)) * 0.4)
+    c.tones(f, ["grass_dark", "grass", "grass", "grass_light"], cuts=[0.22, 0.6, 0.84])
     # little blades: a light texel with a dark one under it
     for _ in range(70):
         x, y = rng.integers(0, W), rng.integers(0, 64)
