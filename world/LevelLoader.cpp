@@ -49,7 +49,8 @@ private:
     bool readPlacements(const pugi::xml_node& root);
     bool readMapImages();
     bool readMapImage(const char* fileName, MapImage& image);
-    bool refuseUndeclaredColours(const char* fileName, const MapImage& image, bool blackIsOpen);
+    bool refuseUndeclaredColours(const char* fileName, const MapImage& image);
+    void warnOfUndeclaredWallColour(const MapImage& image);
     void readActions(const pugi::xml_node& root);
     bool decodeImage(const std::string& fileName, PixelArray& pixels, int& width, int& height);
 
@@ -211,19 +212,33 @@ bool LevelReader::readMapImage(const char* fileName, MapImage& image) {
 }
 
 // A colour that no wall declares is a typo or a forgotten wall: in the floor
-// or ceiling it would name no texture, in walls.png it would silently leave
-// a hole where the designer painted a wall.
-bool LevelReader::refuseUndeclaredColours(const char* fileName, const MapImage& image,
-                                          bool blackIsOpen) {
+// or ceiling it would name no texture for a cell the player can see.
+bool LevelReader::refuseUndeclaredColours(const char* fileName, const MapImage& image) {
     uint32_t x = 0;
     uint32_t y = 0;
     uint32_t colour = 0;
-    if (!findUndeclaredColour(image, colorToWall, blackIsOpen, x, y, colour)) return true;
+    if (!findUndeclaredColour(image, colorToWall, false, x, y, colour)) return true;
     char hex[16];
     std::snprintf(hex, sizeof hex, "#%08X", colour);
     return refuse(levelFilePath(level->name, fileName),
                   "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") has colour " +
                       hex + ", which no wall in " + mainXml + " declares");
+}
+
+// In walls.png a colour that no wall declares is an open cell, as level
+// designers have always been told; it is still most likely a slip, so it is
+// named in the log. (An open border cell is refused later all the same.)
+void LevelReader::warnOfUndeclaredWallColour(const MapImage& image) {
+    uint32_t x = 0;
+    uint32_t y = 0;
+    uint32_t colour = 0;
+    if (!findUndeclaredColour(image, colorToWall, true, x, y, colour)) return;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "#%08X", colour);
+    Engine::log("Level \"%s\": %s: pixel (%u, %u) has colour %s, which no wall in %s declares; "
+                "the cell is left open",
+                level->name.c_str(), levelFilePath(level->name, "walls.png").c_str(), x, y, hex,
+                mainXml.c_str());
 }
 
 bool LevelReader::readMapImages() {
@@ -232,14 +247,14 @@ bool LevelReader::readMapImages() {
     if (level->hasCeiling) {
         MapImage image;
         if (!readMapImage("ceiling.png", image) ||
-            !refuseUndeclaredColours("ceiling.png", image, false))
+            !refuseUndeclaredColours("ceiling.png", image))
             return false;
         level->ceilingGrid = makeMaterialGrid(image, colorToWall);
     }
     if (level->hasFloor) {
         MapImage image;
         if (!readMapImage("floor.png", image) ||
-            !refuseUndeclaredColours("floor.png", image, false))
+            !refuseUndeclaredColours("floor.png", image))
             return false;
         level->floorGrid = makeMaterialGrid(image, colorToWall);
     }
@@ -249,8 +264,8 @@ bool LevelReader::readMapImages() {
         level->collisionGrid = makeCollisionGrid(image);
     }
     MapImage image;
-    if (!readMapImage("walls.png", image) || !refuseUndeclaredColours("walls.png", image, true))
-        return false;
+    if (!readMapImage("walls.png", image)) return false;
+    warnOfUndeclaredWallColour(image);
     level->wallGrid = makeWallGrid(image, colorToWall);
     return true;
 }
