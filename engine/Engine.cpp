@@ -156,12 +156,16 @@ void Engine::frame(float dt) {
 }
 
 void Engine::switchToPendingState() {
+    // Taken out of the slot first: should the old state's cleanup hand over
+    // yet another state, that one waits for the next frame instead of
+    // overwriting this one.
+    GameState* next = pending;
+    pending = nullptr;
     if (current) {
         current->cleanup();
         delete current;
     }
-    current = pending;
-    pending = nullptr;
+    current = next;
     if (!current->init()) requestStop();
 }
 

@@ -17,8 +17,10 @@ class Engine {
 public:
     static Engine& instance();
 
-    // Opens SDL, the window, the mixer, SDL_ttf, the shared font and the exit
-    // box. Success shows in isInitialised(); every failure is logged.
+    // Opens SDL, the window (icon "data/icon.bmp"), the mixer, SDL_ttf, the
+    // shared font and the exit box. Success shows in isInitialised(); every
+    // failure is logged and leaves it false, a missing font included (no
+    // widget could write without it). The caller then calls shutdown().
     void init(const std::string& title, int width, int height, bool fullscreen);
     bool isInitialised() const { return initialised; }
 
@@ -43,7 +45,10 @@ public:
     GameState* currentState() const { return current; }
     GameState* pendingState() const { return pending; }
 
-    // Releases everything init() opened, the current and pending states too.
+    // Releases everything init() opened, whatever point it reached: the exit
+    // box, the timer, the current state (cleaned up) and a pending one (never
+    // initialised, so only deleted), a shared font still open, then SDL_ttf,
+    // the mixer and SDL. The engine can be started again afterwards.
     void shutdown();
 
     // Null until init() set a video mode, and after a failed mode switch.

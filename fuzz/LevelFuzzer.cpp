@@ -114,6 +114,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (!mkdtemp(pattern.data())) std::abort();
     startDirectory = std::filesystem::current_path();
     fuzzDirectory = pattern;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(fuzzDirectory, ignored);
+    });
     std::filesystem::current_path(fuzzDirectory);
     std::filesystem::create_directories(LEVEL_DIRECTORY);
     std::filesystem::create_directories("data/images");

@@ -98,6 +98,20 @@ TEST_F(EngineLoop, StateReplacedWhilePendingIsDeletedWithoutCleanup) {
     EXPECT_EQ(journal->count("b.init"), 1);
 }
 
+TEST_F(EngineLoop, StateHandedOverDuringTheOldStatesCleanupWaitsForTheNextFrame) {
+    Engine& engine = Engine::instance();
+    RecordingState* first = installState("a");
+    engine.frame(0.025f);
+    first->onCleanup = [this, &engine] { engine.changeState(new RecordingState(journal, "c")); };
+    installState("b");
+    engine.frame(0.025f);
+    EXPECT_EQ(journal->count("b.init"), 1);
+    EXPECT_EQ(journal->count("c.init"), 0);
+    engine.frame(0.025f);
+    EXPECT_EQ(journal->count("b.cleanup"), 1);
+    EXPECT_EQ(journal->count("c.init"), 1);
+}
+
 TEST_F(EngineLoop, ShutdownDeletesTheCurrentAndThePendingState) {
     Engine& engine = Engine::instance();
     installState("a");

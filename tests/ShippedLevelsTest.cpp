@@ -399,6 +399,13 @@ TEST(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNext
     EXPECT_FALSE(sneaking.reaches(woman->position)) << "the axe man's call can be walked around";
     EXPECT_FALSE(sneaking.reaches(cave->actions[1].position)) << "the farmer can be met before the knife";
 
+    FootMap deaf(*cave);
+    deaf.setBlocked(FARMER_CELL[0], FARMER_CELL[1], false);
+    for (const Action& a : cave->actions)
+        if (a.name == "playCrying") deaf.forbidDisc(a.position, REACH);
+    ASSERT_TRUE(deaf.walkFrom(cave->start));
+    EXPECT_FALSE(deaf.reaches(woman->position)) << "the woman can be found without hearing her sob";
+
     // Once she has spoken, the way out runs into the farmer who questions.
     FootMap after(*cave);
     after.setBlocked(FARMER_CELL[0], FARMER_CELL[1], false);
@@ -406,4 +413,39 @@ TEST(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNext
     ASSERT_TRUE(after.walkFrom(woman->position));
     EXPECT_FALSE(after.reaches(exit->position)) << "a second way out bypasses the last farmer";
     EXPECT_TRUE(after.reaches(cave->actions[0].position));
+}
+
+TEST(ShippedLevels, TwoSpritesOfOneLookStandFarEnoughApartToBeToldApart) {
+    for (const char* name : AREAS) {
+        const auto level = load(name);
+        ASSERT_NE(level, nullptr);
+        const auto& sprites = level->sprites;
+        for (size_t i = 0; i < sprites.size(); ++i)
+            for (size_t j = i + 1; j < sprites.size(); ++j)
+                if (sprites[i].isVisible && sprites[j].isVisible &&
+                    sprites[i].definition == sprites[j].definition) {
+                    EXPECT_GE(distance(sprites[i].position, sprites[j].position), 1.5f)
+                        << name << ": sprites " << i << " and " << j;
+                }
+    }
+}
+
+TEST(ShippedLevels, PeopleAndThingsCannotBeWalkedThrough) {
+    for (const char* name : AREAS) {
+        const auto level = load(name);
+        ASSERT_NE(level, nullptr);
+        for (size_t i = 0; i < level->sprites.size(); ++i) {
+            const Sprite& sprite = level->sprites[i];
+            // Hidden sprites stand where the story blocks the cell when it
+            // shows them; the dying woman lies in the open, where the player
+            // is walked up to her.
+            if (!sprite.isVisible ||
+                showsImage(level->spriteDefinitions[sprite.definition], "sprites/dying_woman.png"))
+                continue;
+            EXPECT_TRUE(level->collisionGrid[static_cast<int>(sprite.position.x)]
+                                            [static_cast<int>(sprite.position.y)])
+                << name << ": sprite " << i << " at (" << sprite.position.x << ", "
+                << sprite.position.y << ")";
+        }
+    }
 }

@@ -21,6 +21,7 @@
 #include <SDL.h>
 #include <stb_image_write.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -45,7 +46,7 @@ struct Options {
 bool parseNumber(const char* text, double& value) {
     char* end = nullptr;
     value = std::strtod(text, &end);
-    return end != text && *end == '\0';
+    return end != text && *end == '\0' && std::isfinite(value);
 }
 
 bool parseOptions(int argc, char** argv, Options& options) {
@@ -89,6 +90,12 @@ int main(int argc, char** argv) {
     std::unique_ptr<Level> level = loadLevel(options.area);
     if (!level) {
         std::fprintf(stderr, "areaview: the area \"%s\" could not be loaded\n", options.area.c_str());
+        return 1;
+    }
+    const Vec2 spot = options.position;
+    if (spot.x < 0 || spot.y < 0 || spot.x >= level->width || spot.y >= level->height) {
+        std::fprintf(stderr, "areaview: (%g, %g) lies outside the %ux%u cells of \"%s\"\n", spot.x,
+                     spot.y, level->width, level->height, options.area.c_str());
         return 1;
     }
     if (options.showAll)

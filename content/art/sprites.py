@@ -308,7 +308,7 @@ def sheep_stabbed(rng):
 def haystack(rng):
     c = blank()
     # a rounded stack, lit from the left, combed into downward strands
-    for y in range(12, 62):
+    for y in range(12, 64):
         t = (y - 12) / 50
         half = int(4 + 24 * min(np.sqrt(t) * 1.15, 1.0))
         for x in range(32 - half, 32 + half):
@@ -319,9 +319,9 @@ def haystack(rng):
             if (x * 3 + (y // 3)) % 5 == 0:
                 col = {"parchment": "straw", "straw": "straw_dark", "straw_dark": "thatch", "thatch": "earth"}[col]
             c.a[y, x] = rgb(col)
-    rect(c, 10, 58, 54, 62, "thatch")          # the skirt in shade
+    rect(c, 10, 58, 54, 64, "thatch")          # the skirt in shade
     for x in range(10, 54, 3):
-        rect(c, x, 59, x + 1, 62, "earth")
+        rect(c, x, 59, x + 1, 64, "earth")
     rect(c, 31, 6, 33, 13, "wood")               # the pole
     line(c, 22, 20, 42, 24, "straw_dark", 1)     # a binding rope
     return outline(c)

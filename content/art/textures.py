@@ -601,15 +601,17 @@ def barn_base(rng):
 
 
 def barn_wall(rng):
+    # plain boards repeat well along a long barn: a girt across at the loft
+    # floor and a narrow vent slit under the eaves, no hatch on every cell
     c = barn_base(rng)
-    # loft hatch
-    c.rect(20, 28, 44, 52, "wood_dark")
-    c.rect(22, 30, 42, 50, "barn_light")
-    for x in range(22, 42, 5):
-        c.vline(x, 30, 50, "barn_dark")
-    for i in range(20):
-        c.px(22 + i, 30 + i, "wood_dark")
-    c.rect(18, 26, 46, 28, "wood")
+    c.rect(0, 62, W, 66, "wood_dark")
+    c.hline(0, W, 62, "wood")
+    c.hline(0, W, 66, "shadow")
+    for x in range(3, W, 16):
+        c.px(x, 64, "iron")
+    c.rect(30, 24, 34, 40, "ink")
+    c.vline(30, 24, 40, "shadow")
+    c.rect(29, 40, 35, 41, "wood_light")
     return c
 
 

@@ -33,7 +33,10 @@ public:
     ~RecordingState() override { ++journal->destroyed; }
 
     bool init() override { note("init"); return initResult; }
-    void cleanup() override { note("cleanup"); }
+    void cleanup() override {
+        note("cleanup");
+        if (onCleanup) onCleanup();
+    }
     void update(float dt) override {
         note("update");
         lastDt = dt;
@@ -50,6 +53,7 @@ public:
     bool initResult = true;
     float lastDt = -1.0f;
     std::function<void()> onUpdate;
+    std::function<void()> onCleanup;
 
 private:
     void note(const std::string& call) { journal->calls.push_back(prefix + call); }
