@@ -19,8 +19,11 @@
 //
 // Units: positions and distances in map cells; the screen in pixels. The
 // raycaster owns nothing of the level and keeps no pointer to it between
-// frames. Per frame it allocates nothing, except that its sprite and texture
-// look-up arrays grow when a level has more sprites or walls than any before.
+// frames. Per frame it allocates nothing, except that its sprite, texture and
+// cell look-up arrays grow when a level has more sprites, walls or cells than
+// any before. Each frame first resolves every cell's floor and ceiling
+// texture once (the story may change them between frames), which costs
+// little beside the pixels for levels of up to a few hundred cells a side.
 class Raycaster {
 public:
     // The texture size must be the levels' (TEXTURE_SIZE); any other value is

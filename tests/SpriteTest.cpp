@@ -163,6 +163,24 @@ TEST_F(Sprites, NearerSpriteCoversAFartherOneWhateverTheirOrder) {
     EXPECT_EQ(scene.at(32, H / 2), GREEN);
 }
 
+TEST_F(Sprites, SpriteNamingNoUsableDefinitionIsSkipped) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED));
+    addSprite(*level, {7.5f, 10.5f}, solidImage(GREEN));
+    level->sprites[0].definition = 99;
+    level->spriteDefinitions[1].image.reset();
+    cast();
+    EXPECT_TRUE(framesEqual());
+}
+
+TEST_F(Sprites, ScaleBelowOneCountsAsOne) {
+    addSprite(*level, {7.5f, 10.5f}, solidImage(RED), 0.0, {0.0f, 0.5f});
+    cast();
+    EXPECT_FALSE(spriteShowsIn(7));
+    EXPECT_TRUE(spriteShowsIn(8));
+    EXPECT_TRUE(spriteShowsIn(55));
+    EXPECT_FALSE(spriteShowsIn(56));
+}
+
 TEST(SpriteSort, EqualDistancesAreNeverExchanged) {
     std::vector<int32_t> order(7);
     std::iota(order.begin(), order.end(), 0);
