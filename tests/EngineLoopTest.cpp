@@ -83,12 +83,7 @@ TEST_F(EngineLoop, ReplacedAndLeftoverPendingStatesAreDeletedWithoutCleanup) {
 }
 
 TEST_F(EngineLoop, RunStopsOnEveryRequestButFinishesThatFrameFirst) {
-    const struct {
-        const char* name;
-        bool initFails;
-        int quits, stopAtUpdate, frames;
-        size_t stops;
-    } cases[] = {{"the state asks", false, 0, 3, 3, 1}, {"init fails", true, 0, 0, 1, 1}, {"two window closes", false, 2, 0, 1, 2}};
+    const struct { const char* name; bool initFails; int quits, stopAtUpdate, frames; size_t stops; } cases[] = {{"the state asks", false, 0, 3, 3, 1}, {"init fails", true, 0, 0, 1, 1}, {"two window closes", false, 2, 0, 1, 2}};
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     for (const auto& c : cases) {
@@ -121,12 +116,9 @@ TEST_F(EngineLoop, WheelNotchStepsOnPressAndReleaseAndOtherButtonsPassThrough) {
 // A start that cannot find its icon or its font fails, says which file, and
 // the loop then neither runs nor leaks the state it was handed.
 TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
-    const struct {
-        const char* missing;
-        bool fixtureData;
-        const char* logged;
-    } cases[] = {{"data/font/04B_03__.TTF", true, "Couldn't open font data/font/04B_03__.TTF"},
-                 {"data/icon.bmp", false, "Couldn't load icon data/icon.bmp"}};
+    const struct { const char *missing, *logged; } cases[] = {
+        {"data/font/04B_03__.TTF", "Couldn't open font data/font/04B_03__.TTF"},
+        {"data/icon.bmp", "Couldn't load icon data/icon.bmp"}};
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     const auto repository = std::filesystem::current_path();
@@ -134,7 +126,7 @@ TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
         SCOPED_TRACE(c.missing);
         std::filesystem::current_path(repository);
         const std::string root = makeTempDir();
-        if (c.fixtureData) { ASSERT_TRUE(makeFixtureData(root)); }
+        ASSERT_TRUE(makeFixtureData(root));
         std::filesystem::remove(std::filesystem::path(root) / c.missing);
         std::filesystem::current_path(root);
         Engine& engine = Engine::instance();

@@ -10,11 +10,7 @@
 namespace {
 
 // A key press or release; sym Click is a left mouse click instead.
-struct Key {
-    bool down;
-    int sym;
-    char typed;
-};
+struct Key { bool down; int sym; char typed; };
 constexpr int Click = -1;
 constexpr Key Esc{true, SDLK_ESCAPE, 27};
 
@@ -23,14 +19,7 @@ constexpr Key Esc{true, SDLK_ESCAPE, 27};
 // Each case starts a fresh engine, runs the frame its keys arrive in and the
 // next, and looks at what the state heard in each frame.
 TEST(ExitBox, RoutesKeysAsTheKeyDownSequenceGivesThem) {
-    const struct {
-        const char* name;
-        std::vector<Key> keys;
-        bool open;
-        size_t stops;
-        const char* firstFrame;
-        const char* secondFrame;
-    } cases[] = {
+    const struct { const char* name; std::vector<Key> keys; bool open; size_t stops; const char *firstFrame, *secondFrame; } cases[] = {
         {"Escape twice keeps it open", {Esc, Esc}, true, 0, "", ""},
         {"y confirms once", {Esc, {true, SDLK_y, 'y'}}, true, 1, "", ""},
         {"Shift+Y confirms", {Esc, {true, SDLK_y, 'Y'}}, true, 1, "", ""},

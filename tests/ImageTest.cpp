@@ -7,15 +7,11 @@
 #include <fstream>
 #include <vector>
 
-namespace {
-
+// Every load reports the image's size here.
 class Images : public EngineTest {
 protected:
-    std::string dir = makeTempDir();
     int width = 0, height = 0;
 };
-
-}  // namespace
 
 TEST_F(Images, RgbImageWithUnalignedRowsLoadsWithoutShearing) {
     // 5 pixels of 3 bytes: 15-byte rows, padded to 16 in the surface.
@@ -58,10 +54,7 @@ TEST_F(Images, MissingGreyAndCorruptFilesGiveNull) {
     const unsigned char grey[4] = {1, 2, 3, 4};
     ASSERT_TRUE(writePng(dir + "/grey.png", 2, 2, 1, grey));
     std::ofstream(dir + "/broken.png") << "\x89PNG\r\n\x1a\nnot really";
-    const struct {
-        const char* name;
-        bool pixelsToo;
-    } files[] = {{"/absent.png", true}, {"/grey.png", false}, {"/broken.png", true}};
+    const struct { const char* name; bool pixelsToo; } files[] = {{"/absent.png", true}, {"/grey.png", false}, {"/broken.png", true}};
     for (const auto& f : files) {
         EXPECT_EQ(loadImage((dir + f.name).c_str(), width, height), nullptr) << f.name;
         if (f.pixelsToo) { EXPECT_EQ(loadImagePixels((dir + f.name).c_str(), width, height), nullptr) << f.name; }

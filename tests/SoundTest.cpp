@@ -12,11 +12,7 @@ protected:
         EngineTest::SetUp();
         ASSERT_TRUE(writeWav(tone, 2.0f));
     }
-    void TearDown() override {
-        Mix_HaltChannel(-1);
-        EngineTest::TearDown();
-    }
-    std::string dir = makeTempDir(), tone = dir + "/tone.wav";
+    const std::string tone = dir + "/tone.wav";
 };
 
 }  // namespace

@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(TimerText, ShowsAtMostThreeDecimalsWithoutTrailingZeros) {
-    const struct {
-        float seconds;
-        const char* shown;
-    } cases[] = {{83.25f, "83.25"}, {1234.5678f, "1234.568"}, {100.0f, "100"}, {0.25f, "0.25"},
+    const struct { float seconds; const char* shown; } cases[] = {{83.25f, "83.25"}, {1234.5678f, "1234.568"}, {100.0f, "100"}, {0.25f, "0.25"},
                  {65.4321f, "65.432"}, {12.5f, "12.5"}, {0.0f, "0"}};
     for (const auto& c : cases) EXPECT_EQ(Engine::formatTimerSeconds(c.seconds), c.shown) << c.seconds;
 }

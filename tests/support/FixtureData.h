@@ -50,10 +50,12 @@ inline uint32_t rgbAt(SDL_Surface* s, int x, int y) {
     return value & 0xFFFFFFu;
 }
 
-// A test run on an engine started over the fixture data, shut down after.
+// A test run on an engine started over the fixture data, shut down after,
+// with a temporary directory of its own for files it makes.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(startEngineWithFixtureData()); }
     void TearDown() override { Engine::instance().shutdown(); }
     Engine& engine = Engine::instance();
+    const std::string dir = makeTempDir();
 };
