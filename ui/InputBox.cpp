@@ -20,14 +20,10 @@ constexpr float RepeatInterval = 0.1f;
 }  // namespace
 
 InputBox::InputBox(int x, int y, const std::string& promptText) : x(x), y(y) {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     int w = 0;
     int h = 0;
-    blinker = loadImage(BlinkerImage, w, h);
+    blinker = loadImageOrWarn(BlinkerImage, w, h);
     setPrompt(promptText);
     errorText = renderText(Engine::instance().font(), ErrorMessage, ErrorColour);
 }

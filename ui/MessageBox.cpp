@@ -16,14 +16,10 @@ constexpr float BlinkPhase = 0.75f;
 }  // namespace
 
 MessageBox::MessageBox(int x, int y, const std::string& text) : x(x), y(y) {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     int arrowWidth = 0;
     int arrowHeight = 0;
-    arrow = loadImage(ArrowImage, arrowWidth, arrowHeight);
+    arrow = loadImageOrWarn(ArrowImage, arrowWidth, arrowHeight);
     setText(text);
 }
 

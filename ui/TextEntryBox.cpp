@@ -18,14 +18,10 @@ constexpr float RepeatInterval = 0.1f;
 }  // namespace
 
 TextEntryBox::TextEntryBox() {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     int w = 0;
     int h = 0;
-    header = loadImage(HeaderImage, w, h);
+    header = loadImageOrWarn(HeaderImage, w, h);
     caret = renderText(Engine::instance().font(), "|", TextColour);
 }
 
