@@ -1,5 +1,7 @@
 #include "media/Image.h"
 
+#include "engine/Engine.h"
+
 #include <stb_image.h>
 
 #include <cstdio>
@@ -45,6 +47,16 @@ SDL_Surface* loadImage(const char* path, int& width, int& height) {
     SDL_Surface* converted = SDL_DisplayFormat(raw);
     SDL_FreeSurface(raw);
     return converted;
+}
+
+SDL_Surface* loadImageOrWarn(const char* path, int& width, int& height) {
+    SDL_Surface* surface = loadImage(path, width, height);
+    if (!surface) {
+        width = 0;
+        height = 0;
+        Engine::log("Couldn't load image %s; it will not be drawn", path ? path : "(no path)");
+    }
+    return surface;
 }
 
 uint32_t* loadImagePixels(const char* path, int& width, int& height) {

@@ -16,6 +16,11 @@
 // screen exists yet. The caller frees the surface with freeSurface.
 SDL_Surface* loadImage(const char* path, int& width, int& height);
 
+// loadImage for the game's own interface pictures: a failure logs one line
+// naming the file (the picture is then simply not drawn) and zeroes the size,
+// so that layout done from the size cannot run on garbage.
+SDL_Surface* loadImageOrWarn(const char* path, int& width, int& height);
+
 // Decodes an image file into width * height pixels, row by row from the top
 // left, each 0xAARRGGBB (alpha kept). Returns null on failure. The caller
 // releases the array with std::free (or holds it in a PixelArray).

@@ -11,19 +11,14 @@ namespace {
 constexpr const char* PanelImage = "data/images/messageBox.png";
 constexpr const char* ArrowImage = "data/images/arrowDown.png";
 constexpr int TextColour = 0xFFFFFF;
-constexpr float BlinkPhase = 0.75f;
 
 }  // namespace
 
 MessageBox::MessageBox(int x, int y, const std::string& text) : x(x), y(y) {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     int arrowWidth = 0;
     int arrowHeight = 0;
-    arrow = loadImage(ArrowImage, arrowWidth, arrowHeight);
+    arrow = loadImageOrWarn(ArrowImage, arrowWidth, arrowHeight);
     setText(text);
 }
 
@@ -97,17 +92,13 @@ void MessageBox::wrapLines() {
 }
 
 void MessageBox::update(float dt) {
-    blinkTimer -= dt;
-    if (blinkTimer < 0.0f) {
-        blinkTimer += BlinkPhase;
-        arrowVisible = !arrowVisible;
-    }
+    arrowBlink.update(dt);
 }
 
 void MessageBox::draw() {
     if (!background) return;
     SDL_Surface* screen = Engine::instance().screen();
     blit(background, screen, x, y);
-    if (arrowVisible) blit(arrow, screen, x + panelWidth - 25, y + panelHeight - 20);
+    if (arrowBlink.visible) blit(arrow, screen, x + panelWidth - 25, y + panelHeight - 20);
     for (int i = 0; i < LineCount; ++i) blit(lineSurfaces[i], screen, x + 15, y + 12 + 25 * i);
 }

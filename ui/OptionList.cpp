@@ -15,16 +15,12 @@ constexpr int TextColour = 0xFFFFFF;
 }  // namespace
 
 OptionList::OptionList() {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     int w = 0;
     int h = 0;
-    upArrow = loadImage(UpArrowImage, w, h);
-    downArrow = loadImage(DownArrowImage, w, h);
-    marker = loadImage(MarkerImage, w, h);
+    upArrow = loadImageOrWarn(UpArrowImage, w, h);
+    downArrow = loadImageOrWarn(DownArrowImage, w, h);
+    marker = loadImageOrWarn(MarkerImage, w, h);
 }
 
 OptionList::~OptionList() {

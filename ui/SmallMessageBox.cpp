@@ -12,11 +12,7 @@ constexpr int TextColour = 0xFFFFFF;
 }  // namespace
 
 SmallMessageBox::SmallMessageBox(const std::string& text) {
-    background = loadImage(PanelImage, panelWidth, panelHeight);
-    if (!background) {
-        panelWidth = 0;
-        panelHeight = 0;
-    }
+    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
     setText(text);
 }
 
