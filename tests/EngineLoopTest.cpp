@@ -121,10 +121,8 @@ TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
         {"data/icon.bmp", "Couldn't load icon data/icon.bmp"}};
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    const auto repository = std::filesystem::current_path();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.missing);
-        std::filesystem::current_path(repository);
         const std::string root = makeTempDir();
         ASSERT_TRUE(makeFixtureData(root));
         std::filesystem::remove(std::filesystem::path(root) / c.missing);
@@ -141,6 +139,7 @@ TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
         EXPECT_EQ(log.find("Starting Main Loop"), std::string::npos);
         EXPECT_TRUE(journal->calls.empty());
         engine.shutdown();
+        returnToRepository();
         EXPECT_EQ(journal->destroyed, 1);
     }
 }

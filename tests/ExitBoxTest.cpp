@@ -56,6 +56,7 @@ TEST(ExitBox, RoutesKeysAsTheKeyDownSequenceGivesThem) {
         EXPECT_EQ(firstFrame, c.firstFrame);
         EXPECT_EQ(secondFrame, c.secondFrame);
         engine.shutdown();
+        returnToRepository();
     }
 }
 

@@ -53,6 +53,19 @@ bool writeWav(const std::string& path, float seconds) {
     return static_cast<bool>(file.write(wav.data(), static_cast<std::streamsize>(wav.size())));
 }
 
+// CTest starts every test in the repository root; remembered before any test
+// moves into a fixture directory.
+const fs::path& repositoryRoot() {
+    static const fs::path root = fs::current_path();
+    return root;
+}
+[[maybe_unused]] const fs::path& rootAtStart = repositoryRoot();
+
+void returnToRepository() {
+    std::error_code error;
+    fs::current_path(repositoryRoot(), error);
+}
+
 bool makeFixtureData(const std::string& root) {
     const fs::path data = fs::path(root) / "data";
     std::error_code error;
@@ -67,7 +80,7 @@ bool makeFixtureData(const std::string& root) {
         return false;
 
     // The one real asset: a TrueType file cannot be made up here.
-    const fs::path font = fs::current_path() / "data" / "font" / "04B_03__.TTF";
+    const fs::path font = repositoryRoot() / "data" / "font" / "04B_03__.TTF";
     fs::copy_file(font, data / "font" / "04B_03__.TTF", fs::copy_options::overwrite_existing, error);
     return !error;
 }

@@ -28,6 +28,8 @@ bool makeFixtureData(const std::string& root);
 // Makes the fixture data in a temporary directory, changes into it and
 // starts the engine there. Returns whether the engine came up.
 bool startEngineWithFixtureData();
+// Back to the repository root, where the tests of the game's own data run.
+void returnToRepository();
 
 // Everything written to standard error while `work` runs.
 inline std::string captureLog(const std::function<void()>& work) {
@@ -55,7 +57,10 @@ inline uint32_t rgbAt(SDL_Surface* s, int x, int y) {
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(startEngineWithFixtureData()); }
-    void TearDown() override { Engine::instance().shutdown(); }
+    void TearDown() override {
+        Engine::instance().shutdown();
+        returnToRepository();
+    }
     Engine& engine = Engine::instance();
     const std::string dir = makeTempDir();
 };
