@@ -9,6 +9,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -29,8 +30,8 @@ inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>
     return image;
 }
 
-inline PixelArray solidImage(uint32_t colour, int storeys = 1) {
-    return makeImage(storeys, [colour](int, int) { return colour; });
+inline PixelArray solidImage(uint32_t colour) {
+    return makeImage(1, [colour](int, int) { return colour; });
 }
 
 // Appends a wall texture and returns its wall number.
@@ -59,14 +60,12 @@ inline std::unique_ptr<Level> room(uint32_t width, uint32_t height, bool floor =
     if (floor) level->floorGrid = CellGrid<int32_t>(width, height);
     if (ceiling) level->ceilingGrid = CellGrid<int32_t>(width, height);
     level->collisionGrid = CellGrid<bool>(width, height);
-    for (uint32_t x = 0; x < width; ++x) {
+    for (uint32_t x = 0; x < width; ++x)
         for (uint32_t y = 0; y < height; ++y) {
-            const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
-            level->wallGrid[x][y] = border ? 1 : 0;
+            level->wallGrid[x][y] = x == 0 || y == 0 || x == width - 1 || y == height - 1;
             if (floor) level->floorGrid[x][y] = 2;
             if (ceiling) level->ceilingGrid[x][y] = 3;
         }
-    }
     return level;
 }
 
@@ -94,11 +93,7 @@ struct Overlay {
     uint32_t at(int x, int y) const {
         return static_cast<const uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x];
     }
-    void fill(uint32_t value) {
-        for (int y = 0; y < surface->h; ++y)
-            for (int x = 0; x < surface->w; ++x)
-                static_cast<uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x] = value;
-    }
+    void fill(uint32_t value) { std::fill_n(static_cast<uint32_t*>(surface->pixels), surface->h * surface->pitch / 4, value); }
 };
 
 // A raycaster with its frame (cleared to BACKGROUND) and overlay, drawing one
