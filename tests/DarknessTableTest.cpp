@@ -46,16 +46,14 @@ TEST_F(Darkness, TableWordsAtDistances0_1_7_8WithAndWithoutTheLantern) {
     }
 }
 
-TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistance) {
-    castFrom(*room(12, 3), 4.5f);
+TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
+    auto corridor = room(1002, 3);
+    castFrom(*corridor, 4.5f);
     EXPECT_EQ(darkness(H / 2), 192u << 24);  // the wall, four cells away
     // The bottom row shows the floor of the next cell, the top row its ceiling.
     EXPECT_EQ(darkness(H - 1), 96u << 24);
     EXPECT_EQ(darkness(0), 96u << 24);
-}
-
-TEST_F(Darkness, EverythingEightOrMoreCellsAwayIsOpaque) {
-    castFrom(*room(1002, 3), 1000.5f);
+    castFrom(*corridor, 1000.5f);
     EXPECT_EQ(darkness(240), 0xFF000000u);
     EXPECT_EQ(darkness(241), 0xFF000000u);
 }

@@ -28,9 +28,8 @@ TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
 TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
     xml.walls = R"(<wall color="#FF102030" image="stone.png"/><wall color="#ff102030" image="tall.png"/>
                    <wall color="x" image="stone.png"/>)";
-    std::vector<uint32_t> walls = ringMap(5, 5, 0xFF102030u, COLOR_EMPTY);
-    walls[1 * 5 + 1] = 0x00000000u;  // colour 0, which a one-character colour names; not the empty colour
-    writeMap("walls.png", 5, 5, walls);
+    // Colour 0, which a one-character colour names, is not the empty colour.
+    writeMap("walls.png", 0xFF102030u, COLOR_EMPTY, {{1, 1, 0x00000000u}});
     const auto level = load(xml);
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->walls.size(), 3u);

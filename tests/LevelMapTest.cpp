@@ -9,9 +9,7 @@ TEST_F(LevelMap, PixelColumnAndRowBecomeGridXAndY) {
     xml.height = "4";
     xml.startX = xml.startY = "1.5";
     writeSoundMaps(6, 4);
-    std::vector<uint32_t> walls = ringMap(6, 4, GREY, COLOR_EMPTY);
-    walls[1 * 6 + 3] = GREY;  // column 3, row 1
-    writeMap("walls.png", 6, 4, walls);
+    writeMap("walls.png", GREY, COLOR_EMPTY, {{3, 1, GREY}}, 6, 4);
     const auto level = load(xml);
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->wallGrid.width(), 6u);
@@ -25,7 +23,7 @@ TEST_F(LevelMap, PixelColumnAndRowBecomeGridXAndY) {
 TEST_F(LevelMap, BlackIsOpenInWallsButADeclaredBlackPaintsFloors) {
     xml.flags = R"(hasFloor="true" hasCeiling="true")";
     xml.walls = R"(<wall color="#ff808080" image="stone.png"/><wall color="#ff000000" image="tall.png"/>)";
-    writeMap("floor.png", 5, 5, ringMap(5, 5, GREY, COLOR_EMPTY));
+    writeMap("floor.png", GREY, COLOR_EMPTY);
     const auto level = load(xml);
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->wallGrid[2][2], 0);
@@ -37,9 +35,7 @@ TEST_F(LevelMap, BlackIsOpenInWallsButADeclaredBlackPaintsFloors) {
 // Not a refusal: level files may rely on an undeclared colour leaving the
 // cell open, but the slip is named in the log.
 TEST_F(LevelMap, WallColourThatNoWallDeclaresIsOpenAndLogged) {
-    std::vector<uint32_t> walls = ringMap(5, 5, GREY, COLOR_EMPTY);
-    walls[1 * 5 + 2] = 0xFF808081u;
-    writeMap("walls.png", 5, 5, walls);
+    writeMap("walls.png", GREY, COLOR_EMPTY, {{2, 1, 0xFF808081u}});
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->wallGrid[2][1], 0);
@@ -48,10 +44,7 @@ TEST_F(LevelMap, WallColourThatNoWallDeclaresIsOpenAndLogged) {
 }
 
 TEST_F(LevelMap, OnlyOpaqueBlackIsFreeInCollision) {
-    std::vector<uint32_t> collision = ringMap(5, 5, GREY, COLOR_EMPTY);
-    collision[2 * 5 + 1] = 0x00000000u;  // transparent, cell (1, 2)
-    collision[2 * 5 + 3] = 0xFF010000u;  // nearly black, cell (3, 2)
-    writeMap("collision.png", 5, 5, collision);
+    writeMap("collision.png", GREY, COLOR_EMPTY, {{1, 2, 0x00000000u}, {3, 2, 0xFF010000u}});  // transparent, nearly black
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_TRUE(level->collisionGrid[1][2]);

@@ -5,8 +5,12 @@
 
 namespace {
 
-const std::string DEFINITION = "<definition><sprite><name>villager</name><image>person.png</image>"
-                               "<scale><x>1</x><y>1</y></scale></sprite></definition>";
+// A definition of "villager" with the given vertical scale, and a placement with the given attributes.
+std::string sprite(const char* scaleY, const char* placement) {
+    return std::string("<definition><sprite><name>villager</name><image>person.png</image><scale><x>1</x><y>") +
+           scaleY + "</y></scale></sprite></definition>" +
+           (*placement ? std::string("<placement><sprite ") + placement + "/></placement>" : "");
+}
 
 struct Refusal {
     const char* name;
@@ -15,53 +19,32 @@ struct Refusal {
 };
 
 const Refusal REFUSALS[] = {
-    {"MissingMainXml", [](LevelFixture&) { std::filesystem::remove(LevelFixture::levelPath("main.xml")); },
+    {"MissingMainXml", [](LevelFixture& f) { std::filesystem::remove(f.levelPath("main.xml")); },
      "data/levels/test/main.xml: is missing"},
-    {"MalformedMainXml",
-     [](LevelFixture& f) {
-         std::string text = f.xml.text();
-         f.writeText(f.levelPath("main.xml"), text.substr(0, text.find("<walls>") + 12));
-     },
+    {"MalformedMainXml", [](LevelFixture& f) { f.writeText(f.levelPath("main.xml"), "<level><walls><wall"); },
      "data/levels/test/main.xml: is not well-formed XML"},
     {"MainXmlWithoutALevelElement", [](LevelFixture& f) { f.writeText(f.levelPath("main.xml"), "<world/>"); },
      "data/levels/test/main.xml: has no <level>"},
-    {"MissingMapImage", [](LevelFixture&) { std::filesystem::remove(LevelFixture::levelPath("walls.png")); },
+    {"MissingMapImage", [](LevelFixture& f) { std::filesystem::remove(f.levelPath("walls.png")); },
      "data/levels/test/walls.png: is missing"},
     {"UndecodableMapImage", [](LevelFixture& f) { f.writeText(f.levelPath("collision.png"), "\x89PNG but not really"); },
      "data/levels/test/collision.png: cannot be decoded"},
     {"MapImageOfTheWrongSize",
-     [](LevelFixture& f) {
-         f.xml.flags = R"(hasFloor="true")";
-         f.writeMap("floor.png", 5, 4, f.ringMap(5, 4, GREY, GREY));
-     },
+     [](LevelFixture& f) { f.xml.flags = R"(hasFloor="true")", f.writeMap("floor.png", GREY, GREY, {}, 5, 4); },
      "data/levels/test/floor.png: is 5x4 pixels but the level is 5x5"},
     {"ZeroSize", [](LevelFixture& f) { f.xml.width = "0"; }, "data/levels/test/main.xml: the size is 0x5"},
     {"NegativeSize", [](LevelFixture& f) { f.xml.width = "-5"; }, "data/levels/test/main.xml: the size is -5x5"},
     {"OpenCellOnTheBorderOfTheWallGrid",
-     [](LevelFixture& f) {
-         std::vector<uint32_t> walls = f.ringMap(5, 5, GREY, COLOR_EMPTY);
-         walls[4 * 5 + 2] = COLOR_EMPTY;
-         f.writeMap("walls.png", 5, 5, walls);
-     },
+     [](LevelFixture& f) { f.writeMap("walls.png", GREY, COLOR_EMPTY, {{2, 4, COLOR_EMPTY}}); },
      "data/levels/test/walls.png: border cell (2, 4) is open"},
     {"FreeCellOnTheBorderOfTheCollisionGrid",
-     [](LevelFixture& f) {
-         std::vector<uint32_t> collision = f.ringMap(5, 5, GREY, COLOR_EMPTY);
-         collision[3] = COLOR_EMPTY;
-         f.writeMap("collision.png", 5, 5, collision);
-     },
+     [](LevelFixture& f) { f.writeMap("collision.png", GREY, COLOR_EMPTY, {{3, 0, COLOR_EMPTY}}); },
      "data/levels/test/collision.png: border cell (3, 0) is free"},
     {"FloorCellThatNamesNoWall",  // black names no wall here: only grey is declared
-     [](LevelFixture& f) {
-         f.xml.flags = R"(hasFloor="true")";
-         f.writeMap("floor.png", 5, 5, f.ringMap(5, 5, GREY, COLOR_EMPTY));
-     },
+     [](LevelFixture& f) { f.xml.flags = R"(hasFloor="true")", f.writeMap("floor.png", GREY, COLOR_EMPTY); },
      "data/levels/test/floor.png: pixel (1, 1) has colour #FF000000"},
     {"CeilingCellThatNamesNoWall",
-     [](LevelFixture& f) {
-         f.xml.flags = R"(hasCeiling="true")";
-         f.writeMap("ceiling.png", 5, 5, f.ringMap(5, 5, 0xFF123456u, GREY));
-     },
+     [](LevelFixture& f) { f.xml.flags = R"(hasCeiling="true")", f.writeMap("ceiling.png", 0xFF123456u, GREY); },
      "data/levels/test/ceiling.png: pixel (0, 0) has colour #FF123456"},
     {"MissingTexture", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image="nowhere.png"/>)"; },
      "data/images/nowhere.png: is missing"},
@@ -74,19 +57,13 @@ const Refusal REFUSALS[] = {
     {"TextureNotAWholeNumberOfStoreys", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 64, 100, GREY); },
      "data/images/stone.png: is 64x100 pixels"},
     {"SpriteImageNot64By64",
-     [](LevelFixture& f) {
-         f.writeImage("data/images/person.png", 64, 128, GREY);
-         f.xml.sprites = DEFINITION;
-     },
+     [](LevelFixture& f) { f.writeImage("data/images/person.png", 64, 128, GREY), f.xml.sprites = sprite("1", ""); },
      "data/images/person.png: is 64x128 pixels"},
-    {"ScaleDivisorBelowOneAfterTruncation",
-     [](LevelFixture& f) { f.xml.sprites = std::string(DEFINITION).replace(DEFINITION.find("<y>1"), 4, "<y>0.9"); },
+    {"ScaleDivisorBelowOneAfterTruncation", [](LevelFixture& f) { f.xml.sprites = sprite("0.9", ""); },
      "data/levels/test/main.xml: sprite definition 1 has scale (1, 0.9)"},
-    {"PlacementWhoseNameDiffersOnlyInCase",
-     [](LevelFixture& f) { f.xml.sprites = DEFINITION + R"(<placement><sprite name="Villager" x="2" y="2"/></placement>)"; },
+    {"PlacementWhoseNameDiffersOnlyInCase", [](LevelFixture& f) { f.xml.sprites = sprite("1", R"(name="Villager" x="2" y="2")"); },
      "data/levels/test/main.xml: sprite placement 1 names \"Villager\""},
-    {"SpritePlacedOffTheMap",
-     [](LevelFixture& f) { f.xml.sprites = DEFINITION + R"(<placement><sprite name="villager" x="2" y="-40"/></placement>)"; },
+    {"SpritePlacedOffTheMap", [](LevelFixture& f) { f.xml.sprites = sprite("1", R"(name="villager" x="2" y="-40")"); },
      "data/levels/test/main.xml: sprite placement 1 at (2, -40) lies outside"},
     {"StartOnTheBorderRing", [](LevelFixture& f) { f.xml.startX = "0.5"; },
      "data/levels/test/main.xml: the start (0.5, 2.5) is not inside"},

@@ -72,23 +72,27 @@ public:  // open to the table-driven refusal cases
         writeImage(path, w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, colour));
     }
 
-    // A w x h map with `border` on the outer ring and `inside` elsewhere.
-    static std::vector<uint32_t> ringMap(int w, int h, uint32_t border, uint32_t inside) {
+    static std::string levelPath(const char* file) { return std::string("data/levels/test/") + file; }
+
+    struct Cell {
+        int x, y;
+        uint32_t colour;
+    };
+    // Writes a w x h map of the level with `border` on the outer ring, `inside`
+    // elsewhere, and then the given cells.
+    static void writeMap(const char* file, uint32_t border, uint32_t inside, std::initializer_list<Cell> cells = {},
+                         int w = 5, int h = 5) {
         std::vector<uint32_t> pixels(static_cast<size_t>(w) * h, inside);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (x == 0 || y == 0 || x == w - 1 || y == h - 1) pixels[y * w + x] = border;
-        return pixels;
-    }
-
-    static std::string levelPath(const char* file) { return std::string("data/levels/test/") + file; }
-    void writeMap(const char* file, int w, int h, const std::vector<uint32_t>& argb) const {
-        writeImage(levelPath(file), w, h, argb);
+        for (const Cell& cell : cells) pixels[cell.y * w + cell.x] = cell.colour;
+        writeImage(levelPath(file), w, h, pixels);
     }
     // Walls and collision as a ring of grey, floor and ceiling all grey.
-    void writeSoundMaps(int w = 5, int h = 5) const {
-        for (const char* file : {"walls.png", "collision.png"}) writeMap(file, w, h, ringMap(w, h, GREY, COLOR_EMPTY));
-        for (const char* file : {"floor.png", "ceiling.png"}) writeMap(file, w, h, ringMap(w, h, GREY, GREY));
+    static void writeSoundMaps(int w = 5, int h = 5) {
+        for (const char* file : {"walls.png", "collision.png"}) writeMap(file, GREY, COLOR_EMPTY, {}, w, h);
+        for (const char* file : {"floor.png", "ceiling.png"}) writeMap(file, GREY, GREY, {}, w, h);
     }
 
     // Writes `changed` as main.xml and loads the level "test", keeping what it logged in `log`.

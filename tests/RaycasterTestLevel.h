@@ -22,6 +22,9 @@ inline constexpr uint32_t FLOOR = 0xFF00A000u;
 inline constexpr uint32_t CEILING = 0xFF0000C0u;
 inline constexpr uint32_t OTHER = 0xFFE0E0E0u;
 
+// WALL as a y-side face shows it: at half brightness with alpha 0.
+inline constexpr uint32_t SHADED_WALL = 0x00402010u;
+
 // A texture of `storeys` x 64 rows whose texel (x, y) is texel(x, y).
 inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>& texel) {
     PixelArray image(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64 * storeys)));
@@ -112,6 +115,14 @@ struct Scene {
         raycaster.castFrame(&position, &direction, &plane, level, frame.columns(), overlay.surface);
     }
     uint32_t at(int x, int y) const { return frame[x][y]; }
+    // How many pixels of the frame satisfy `test`.
+    template <class Test>
+    int countPixels(Test test) const {
+        int count = 0;
+        for (int x = 0; x < frame.width(); ++x)
+            for (int y = 0; y < frame.height(); ++y) count += test(frame[x][y]);
+        return count;
+    }
 };
 
 }  // namespace testlevel

@@ -19,27 +19,22 @@ constexpr int H = 96;
 constexpr uint32_t RED = 0xFFFF0000u;
 constexpr uint32_t GREEN = 0xFF00FF00u;
 
+bool isRoom(uint32_t c) { return c == WALL || c == SHADED_WALL || c == FLOOR || c == CEILING || c == BACKGROUND; }
+
 class Sprites : public ::testing::Test {
 protected:
     Sprites() : level(room(20, 20)) {
-        for (Scene* s : {&scene, &bare}) {
-            s->position = {5.5f, 10.5f};
-            s->direction = {1.0f, 0.0f};
-            s->plane = {0.0f, -1.0f};
-        }
+        scene.position = {5.5f, 10.5f};
+        scene.direction = {1.0f, 0.0f};
+        scene.plane = {0.0f, -1.0f};
     }
-    // Draws the level with and without its sprites.
     void cast() {
         scene.frame.fill(BACKGROUND);
         scene.cast(*level);
-        Level empty;
-        std::swap(empty.sprites, level->sprites);
-        bare.cast(*level);
-        std::swap(empty.sprites, level->sprites);
     }
     bool spriteShowsIn(int column) const {
         for (int y = 0; y < H; ++y)
-            if (scene.at(column, y) != bare.at(column, y)) return true;
+            if (!isRoom(scene.at(column, y))) return true;
         return false;
     }
     // The first and last column the sprite shows in, or -1 for none.
@@ -55,7 +50,6 @@ protected:
 
     std::unique_ptr<Level> level;
     Scene scene{W, H};
-    Scene bare{W, H};
 };
 
 }  // namespace
@@ -69,8 +63,7 @@ TEST_F(Sprites, BlackTexelsOfAnyAlphaAreSeeThroughAndAnyColourIsDrawn) {
     // Size 48 centred on column 32: columns 8..55, rows 24..71.
     EXPECT_EQ(spriteColumns(), std::pair(32, 55));
     for (int y = 24; y < 72; ++y) ASSERT_EQ(scene.at(50, y), 0x00010000u) << "row " << y;
-    EXPECT_EQ(scene.at(50, 23), bare.at(50, 23));
-    EXPECT_EQ(scene.at(50, 72), bare.at(50, 72));
+    EXPECT_TRUE(isRoom(scene.at(50, 23)) && isRoom(scene.at(50, 72)));
 }
 
 TEST_F(Sprites, NearerWallHidesTheSpriteExactlyInItsColumns) {
@@ -105,7 +98,7 @@ TEST_F(Sprites, MoveOf32AtDistance2ShiftsTheSprite16RowsDown) {
         level->sprites[0].isVisible = !moved;
         level->sprites[1].isVisible = moved;
         cast();
-        EXPECT_EQ(scene.at(32, 23 + 16 * moved), bare.at(32, 23 + 16 * moved));
+        EXPECT_TRUE(isRoom(scene.at(32, 23 + 16 * moved)));
         EXPECT_EQ(scene.at(32, 24 + 16 * moved), moved ? GREEN : RED);
         EXPECT_EQ(scene.at(32, 71 + 16 * moved), moved ? GREEN : RED);
     }
