@@ -12,7 +12,7 @@ TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
     xml.width = "25x";
     xml.height = "12.7";
     writeSoundMaps(25, 12);
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->getName(), "test");
     EXPECT_TRUE(level->hasFloor && level->hasCeiling && level->useLighting && level->useSideShading &&
@@ -30,7 +30,7 @@ TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
                    <wall color="x" image="stone.png"/>)";
     // Colour 0, which a one-character colour names, is not the empty colour.
     writeMap("walls.png", 0xFF102030u, COLOR_EMPTY, {{1, 1, 0x00000000u}});
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->walls.size(), 3u);
     EXPECT_EQ(level->walls[0].height, 1);
@@ -47,7 +47,7 @@ TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirInd
         <sprite><name>villager</name><image>person.png</image><scale><x>2</x><y>2.9</y></scale><move>120</move></sprite>
         <sprite><name>villager</name><image>person2.png</image><scale><x>1</x><y>1</y></scale></sprite>
       </definition>)";
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->spriteDefinitions.size(), 2u);
     ASSERT_EQ(level->sprites.size(), 1u);
@@ -62,7 +62,7 @@ TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirInd
 TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {
     xml.actions = "<action type=\"manual\" repeat=\"true\" name=\"talk_priest\" lookAt=\"true\"\n"
                   "  text=\"[Talk to\nthe priest]\" x=\"1.5\" y=\"2.5\"/>\n<action name=\"second\"/>";
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->actions.size(), 2u);
     const Action& first = level->actions[0];

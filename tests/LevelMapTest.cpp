@@ -10,7 +10,7 @@ TEST_F(LevelMap, PixelColumnAndRowBecomeGridXAndY) {
     xml.startX = xml.startY = "1.5";
     writeSoundMaps(6, 4);
     writeMap("walls.png", GREY, COLOR_EMPTY, {{3, 1, GREY}}, 6, 4);
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->wallGrid.width(), 6u);
     EXPECT_EQ(level->wallGrid.height(), 4u);
@@ -24,7 +24,7 @@ TEST_F(LevelMap, BlackIsOpenInWallsButADeclaredBlackPaintsFloors) {
     xml.flags = R"(hasFloor="true" hasCeiling="true")";
     xml.walls = R"(<wall color="#ff808080" image="stone.png"/><wall color="#ff000000" image="tall.png"/>)";
     writeMap("floor.png", GREY, COLOR_EMPTY);
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->wallGrid[2][2], 0);
     EXPECT_EQ(level->floorGrid[2][2], 2);
@@ -57,7 +57,7 @@ TEST_F(LevelMap, FlagsOtherThanExactTrueLeaveTheLayerOffAndItsImageUnopened) {
     xml.flags = R"(hasFloor="TRUE" hasCeiling="1")";
     writeText(levelPath("floor.png"), "not an image");
     std::filesystem::remove(levelPath("ceiling.png"));
-    const auto level = load(xml);
+    const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_FALSE(level->hasFloor || level->hasCeiling);
     EXPECT_TRUE(level->floorGrid.empty());

@@ -95,15 +95,14 @@ public:  // open to the table-driven refusal cases
         for (const char* file : {"floor.png", "ceiling.png"}) writeMap(file, GREY, GREY, {}, w, h);
     }
 
-    // Writes `changed` as main.xml and loads the level "test", keeping what it logged in `log`.
-    std::unique_ptr<Level> load(const LevelXml* changed = nullptr) {
-        if (changed) writeXml(*changed);
+    // Loads the level "test", first writing `xml` as its main.xml unless told not to; keeps what it logged in `log`.
+    std::unique_ptr<Level> load(bool writeMainXml = true) {
+        if (writeMainXml) writeXml(xml);
         testing::internal::CaptureStderr();
         std::unique_ptr<Level> level = loadLevel("test");
         log = testing::internal::GetCapturedStderr();
         return level;
     }
-    std::unique_ptr<Level> load(const LevelXml& changed) { return load(&changed); }
 
     LevelXml xml;
     std::string log;
