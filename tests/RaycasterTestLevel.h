@@ -33,16 +33,11 @@ inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>
     return image;
 }
 
-inline PixelArray solidImage(uint32_t colour) {
-    return makeImage(1, [colour](int, int) { return colour; });
-}
+inline PixelArray solidImage(uint32_t colour) { return makeImage(1, [colour](int, int) { return colour; }); }
 
 // Appends a wall texture and returns its wall number.
 inline int32_t addWall(Level& level, PixelArray image, int storeys = 1) {
-    Wall wall;
-    wall.height = storeys;
-    wall.image = std::move(image);
-    level.walls.push_back(std::move(wall));
+    level.walls.push_back(Wall{storeys, std::move(image)});
     return static_cast<int32_t>(level.walls.size());
 }
 
@@ -56,9 +51,7 @@ inline std::unique_ptr<Level> room(uint32_t width, uint32_t height, bool floor =
     level->hasFloor = floor;
     level->hasCeiling = ceiling;
     level->backgroundColor = BACKGROUND;
-    addWall(*level, solidImage(WALL));
-    addWall(*level, solidImage(FLOOR));
-    addWall(*level, solidImage(CEILING));
+    for (uint32_t colour : {WALL, FLOOR, CEILING}) addWall(*level, solidImage(colour));
     level->wallGrid = CellGrid<int32_t>(width, height);
     if (floor) level->floorGrid = CellGrid<int32_t>(width, height);
     if (ceiling) level->ceilingGrid = CellGrid<int32_t>(width, height);
@@ -73,16 +66,8 @@ inline std::unique_ptr<Level> room(uint32_t width, uint32_t height, bool floor =
 }
 
 inline void addSprite(Level& level, Vec2 at, PixelArray image, double move = 0.0, Vec2 scale = {1, 1}) {
-    SpriteDefinition definition;
-    definition.image = std::move(image);
-    definition.move = move;
-    definition.scale = scale;
-    level.spriteDefinitions.push_back(std::move(definition));
-    Sprite sprite;
-    sprite.definition = static_cast<uint32_t>(level.spriteDefinitions.size() - 1);
-    sprite.position = at;
-    sprite.isVisible = true;
-    level.sprites.push_back(sprite);
+    level.spriteDefinitions.push_back(SpriteDefinition{std::move(image), scale, move});
+    level.sprites.push_back(Sprite{static_cast<uint32_t>(level.spriteDefinitions.size() - 1), at, true});
 }
 
 // The overlay the play state keeps: 32-bit with per-pixel alpha.
@@ -93,9 +78,7 @@ struct Overlay {
     ~Overlay() { SDL_FreeSurface(surface); }
     Overlay(const Overlay&) = delete;
     Overlay& operator=(const Overlay&) = delete;
-    uint32_t at(int x, int y) const {
-        return static_cast<const uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x];
-    }
+    uint32_t at(int x, int y) const { return static_cast<const uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x]; }
     void fill(uint32_t value) { std::fill_n(static_cast<uint32_t*>(surface->pixels), surface->h * surface->pitch / 4, value); }
 };
 
