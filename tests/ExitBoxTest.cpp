@@ -5,124 +5,71 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-class ExitBoxRouting : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(startEngineWithFixtureData());
-        Engine::instance().changeState(new RecordingState(journal));
-        Engine::instance().frame(0.025f);
-        journal->calls.clear();
-    }
-    void TearDown() override { Engine::instance().shutdown(); }
-
-    bool stateSawKeys() const {
-        for (const auto& c : journal->calls)
-            if (c.rfind("key", 0) == 0) return true;
-        return false;
-    }
-    std::shared_ptr<Journal> journal = std::make_shared<Journal>();
-};
-
-size_t occurrences(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
+// A key press or release; sym Click is a left mouse click instead.
+struct Key { bool down; int sym; char typed; };
+constexpr int Click = -1;
+constexpr Key Esc{true, SDLK_ESCAPE, 27};
 
 }  // namespace
 
-TEST_F(ExitBoxRouting, EscapeOpensTheBoxAndASecondEscapeKeepsItOpen) {
-    Engine& engine = Engine::instance();
-    pushKeyDown(SDLK_ESCAPE, 27);
-    engine.frame(0.025f);
-    EXPECT_TRUE(engine.isExitBoxOpen());
-    pushKeyDown(SDLK_ESCAPE, 27);
-    engine.frame(0.025f);
-    EXPECT_TRUE(engine.isExitBoxOpen());
-    EXPECT_FALSE(stateSawKeys());
-}
-
-TEST_F(ExitBoxRouting, YConfirmsOnceAndTheFrameStillCompletes) {
-    Engine& engine = Engine::instance();
-    pushKeyDown(SDLK_ESCAPE, 27);
-    pushKeyDown(SDLK_y, 'y');
-    testing::internal::CaptureStderr();
-    engine.frame(0.025f);
-    engine.present();
-    const std::string log = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), 1u);
-    EXPECT_FALSE(engine.isRunning());
-    EXPECT_EQ(journal->count("update"), 1);
-    EXPECT_EQ(journal->count("render"), 1);
-    EXPECT_FALSE(stateSawKeys());
-}
-
-TEST_F(ExitBoxRouting, ShiftYConfirmsToo) {
-    pushKeyDown(SDLK_ESCAPE, 27);
-    pushKeyDown(SDLK_y, 'Y');
-    testing::internal::CaptureStderr();
-    Engine::instance().frame(0.025f);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Requesting Stop Main Loop"), std::string::npos);
-}
-
-TEST_F(ExitBoxRouting, YWithTheBoxClosedGoesToTheState) {
-    pushKeyDown(SDLK_y, 'y');
-    testing::internal::CaptureStderr();
-    Engine::instance().frame(0.025f);
-    EXPECT_EQ(testing::internal::GetCapturedStderr().find("Requesting Stop"), std::string::npos);
-    EXPECT_EQ(journal->count("keyDown 121 121"), 1);
-}
-
-TEST_F(ExitBoxRouting, LowerAndUpperNCloseTheBoxWithoutReachingTheState) {
-    Engine& engine = Engine::instance();
-    for (char typed : {'n', 'N'}) {
-        pushKeyDown(SDLK_ESCAPE, 27);
-        pushKeyDown(SDLK_n, typed);
-        engine.frame(0.025f);
-        EXPECT_FALSE(engine.isExitBoxOpen()) << typed;
-    }
-    EXPECT_FALSE(stateSawKeys());
-}
-
-TEST_F(ExitBoxRouting, EventsQueuedBehindNWaitForTheNextFrame) {
-    Engine& engine = Engine::instance();
-    pushKeyDown(SDLK_ESCAPE, 27);
-    pushKeyDown(SDLK_n, 'n');
-    pushKeyDown(SDLK_w, 'w');
-    engine.frame(0.025f);
-    EXPECT_EQ(journal->count("keyDown 119 119"), 0);
-    engine.frame(0.025f);
-    EXPECT_EQ(journal->count("keyDown 119 119"), 1);
-}
-
-TEST_F(ExitBoxRouting, OtherKeysAndAllReleasesAreSwallowedWhileOpenButMouseEventsPass) {
-    Engine& engine = Engine::instance();
-    pushKeyDown(SDLK_ESCAPE, 27);
-    pushKeyUp(SDLK_ESCAPE);
-    pushKeyDown(SDLK_w, 'w');
-    pushKeyUp(SDLK_w);
-    pushMouseButton(true, SDL_BUTTON_LEFT);
-    engine.frame(0.025f);
-    EXPECT_TRUE(engine.isExitBoxOpen());
-    EXPECT_FALSE(stateSawKeys());
-    EXPECT_EQ(journal->count("mouseButtonDown 1"), 1);
-}
-
-TEST_F(ExitBoxRouting, OpenBoxIsDrawnCentredOverTheState) {
-    Engine& engine = Engine::instance();
-    SDL_Surface* screen = engine.screen();
-    auto pixelAt = [screen](int x, int y) {
-        return static_cast<uint32_t*>(screen->pixels)[y * (screen->pitch / 4) + x] & 0xFFFFFF;
+// Each case starts a fresh engine, runs the frame its keys arrive in and the
+// next, and looks at what the state heard in each frame.
+TEST(ExitBox, RoutesKeysAsTheKeyDownSequenceGivesThem) {
+    const struct { const char* name; std::vector<Key> keys; bool open; size_t stops; const char *firstFrame, *secondFrame; } cases[] = {
+        {"Escape twice keeps it open", {Esc, Esc}, true, 0, "", ""},
+        {"y confirms once", {Esc, {true, SDLK_y, 'y'}}, true, 1, "", ""},
+        {"Shift+Y confirms", {Esc, {true, SDLK_y, 'Y'}}, true, 1, "", ""},
+        {"y with the box closed is the state's", {{true, SDLK_y, 'y'}}, false, 0, "keyDown 121 121", ""},
+        {"n closes", {Esc, {true, SDLK_n, 'n'}}, false, 0, "", ""},
+        {"N closes", {Esc, {true, SDLK_n, 'N'}}, false, 0, "", ""},
+        {"events behind n wait a frame", {Esc, {true, SDLK_n, 'n'}, {true, SDLK_w, 'w'}}, false, 0, "",
+         "keyDown 119 119"},
+        {"other keys and releases are swallowed, clicks pass",
+         {Esc, {false, SDLK_ESCAPE, 0}, {true, SDLK_w, 'w'}, {false, SDLK_w, 0}, {true, Click, 0}}, true, 0,
+         "mouseButtonDown 1", ""},
     };
-    engine.present();
-    EXPECT_EQ(pixelAt(320, 200), 0u);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(startEngineWithFixtureData());
+        Engine& engine = Engine::instance();
+        auto journal = std::make_shared<Journal>();
+        engine.changeState(new RecordingState(journal));
+        engine.frame(0.025f);
+        journal->calls.clear();
+        for (const Key& key : c.keys) key.sym == Click ? pushMouseButton(true, SDL_BUTTON_LEFT) : pushKey(key.down, key.sym, key.typed);
+        std::string firstFrame, secondFrame;
+        const std::string log = captureLog([&] {
+            engine.frame(0.025f);
+            engine.present();
+            EXPECT_EQ(journal->count("update"), 1);
+            EXPECT_EQ(journal->count("render"), 1);
+            firstFrame = journal->takeInput();
+            if (c.stops == 0) { EXPECT_EQ(engine.isExitBoxOpen(), c.open); }
+            engine.frame(0.025f);
+            secondFrame = journal->takeInput();
+        });
+        EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), c.stops);
+        EXPECT_EQ(firstFrame, c.firstFrame);
+        EXPECT_EQ(secondFrame, c.secondFrame);
+        engine.shutdown();
+    }
+}
 
+using ExitBoxDrawing = EngineWithState;
+
+TEST_F(ExitBoxDrawing, PanelIsCentredOverTheState) {
+    install();
+    engine.frame(0.025f);
+    engine.present();
+    EXPECT_EQ(rgbAt(engine.screen(), 320, 200), 0u);
     pushKeyDown(SDLK_ESCAPE, 27);
     engine.frame(0.025f);
     engine.present();
     // The fixture panel is 200x100 mid grey: centred, it spans x 220..419.
-    EXPECT_EQ(pixelAt(225, 195), 0x808080u);
-    EXPECT_EQ(pixelAt(215, 195), 0u);
+    EXPECT_EQ(rgbAt(engine.screen(), 225, 195), 0x808080u);
+    EXPECT_EQ(rgbAt(engine.screen(), 215, 195), 0u);
 }

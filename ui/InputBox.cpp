@@ -13,9 +13,6 @@ constexpr const char* ErrorMessage = "Invalid Input!";
 constexpr int TextColour = 0xFFFFFF;
 constexpr int ErrorColour = 0xFF0000;
 constexpr int BackspaceKey = SDLK_BACKSPACE;
-constexpr float BlinkPhase = 1.0f;
-constexpr float RepeatDelay = 0.5f;
-constexpr float RepeatInterval = 0.1f;
 
 }  // namespace
 
@@ -40,8 +37,7 @@ void InputBox::keyDown(int sym, char character) {
     if (sym == BackspaceKey) {
         // Nothing to delete: no repeat either.
         if (typed.empty()) return;
-        repeatTimer = RepeatDelay;
-        backspaceHeld = true;
+        backspace.press();
         deleteLast();
         return;
     }
@@ -52,22 +48,12 @@ void InputBox::keyDown(int sym, char character) {
 }
 
 void InputBox::keyUp(int sym) {
-    if (sym == BackspaceKey) backspaceHeld = false;
+    if (sym == BackspaceKey) backspace.release();
 }
 
 void InputBox::update(float dt) {
-    blinkTimer -= dt;
-    if (blinkTimer < 0.0f) {
-        blinkTimer += BlinkPhase;
-        blinkerVisible = !blinkerVisible;
-    }
-    if (backspaceHeld) {
-        repeatTimer -= dt;
-        if (repeatTimer < 0.0f) {
-            repeatTimer += RepeatInterval;
-            if (!typed.empty()) deleteLast();
-        }
-    }
+    caretBlink.update(dt);
+    if (backspace.update(dt) && !typed.empty()) deleteLast();
 }
 
 void InputBox::deleteLast() {
@@ -117,7 +103,7 @@ void InputBox::draw() {
     if (!background) return;
     SDL_Surface* screen = Engine::instance().screen();
     blit(background, screen, x, y);
-    if (blinkerVisible) blit(blinker, screen, x + 50 + textWidth, y + 53);
+    if (caretBlink.visible) blit(blinker, screen, x + 50 + textWidth, y + 53);
     blit(prompt, screen, x + 15, y + 12);
     blit(textSurface, screen, x + 45, y + 53);
     if (showError) blit(errorText, screen, x + panelWidth - 200, y + 12);

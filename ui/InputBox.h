@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Blink.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -42,8 +44,8 @@ public:
     // panel width less 89 pixels.
     const std::string& visibleText() const { return visibleTail; }
     int visibleWidth() const { return textWidth; }
-    bool isBackspaceHeld() const { return backspaceHeld; }
-    bool isCaretVisible() const { return blinkerVisible; }
+    bool isBackspaceHeld() const { return backspace.held; }
+    bool isCaretVisible() const { return caretBlink.visible; }
     int width() const { return panelWidth; }
     int height() const { return panelHeight; }
 
@@ -63,13 +65,11 @@ private:
     SDL_Surface* background = nullptr;
     SDL_Surface* blinker = nullptr;
     SDL_Surface* prompt = nullptr;
-    bool blinkerVisible = true;
-    float blinkTimer = 1.0f;
+    Blink caretBlink{1.0f, 1.0f};
     std::string typed;
     std::string visibleTail;
     SDL_Surface* textSurface = nullptr;
     int textWidth = 0;
     SDL_Surface* errorText = nullptr;
-    bool backspaceHeld = false;
-    float repeatTimer = 0.5f;
+    BackspaceRepeat backspace;
 };

@@ -11,7 +11,6 @@ namespace {
 constexpr const char* PanelImage = "data/images/messageBox.png";
 constexpr const char* ArrowImage = "data/images/arrowDown.png";
 constexpr int TextColour = 0xFFFFFF;
-constexpr float BlinkPhase = 0.75f;
 
 }  // namespace
 
@@ -93,17 +92,13 @@ void MessageBox::wrapLines() {
 }
 
 void MessageBox::update(float dt) {
-    blinkTimer -= dt;
-    if (blinkTimer < 0.0f) {
-        blinkTimer += BlinkPhase;
-        arrowVisible = !arrowVisible;
-    }
+    arrowBlink.update(dt);
 }
 
 void MessageBox::draw() {
     if (!background) return;
     SDL_Surface* screen = Engine::instance().screen();
     blit(background, screen, x, y);
-    if (arrowVisible) blit(arrow, screen, x + panelWidth - 25, y + panelHeight - 20);
+    if (arrowBlink.visible) blit(arrow, screen, x + panelWidth - 25, y + panelHeight - 20);
     for (int i = 0; i < LineCount; ++i) blit(lineSurfaces[i], screen, x + 15, y + 12 + 25 * i);
 }

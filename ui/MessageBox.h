@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Blink.h"
+
 #include <SDL.h>
 
 #include <array>
@@ -33,7 +35,7 @@ public:
     const std::string& lineText(int i) const { return lines[i]; }
     // Whether line i has a rendered surface (an empty line has none).
     bool isLineRendered(int i) const { return lineSurfaces[i] != nullptr; }
-    bool isArrowVisible() const { return arrowVisible; }
+    bool isArrowVisible() const { return arrowBlink.visible; }
     // Panel size in pixels; 0 when the image is missing.
     int width() const { return panelWidth; }
     int height() const { return panelHeight; }
@@ -52,6 +54,5 @@ private:
     SDL_Surface* arrow = nullptr;
     std::array<std::string, LineCount> lines;
     std::array<SDL_Surface*, LineCount> lineSurfaces{};
-    bool arrowVisible = true;
-    float blinkTimer = 0.75f;
+    Blink arrowBlink{0.75f, 0.75f};
 };

@@ -11,9 +11,6 @@ constexpr const char* PanelImage = "data/images/messageBox.png";
 constexpr const char* HeaderImage = "data/images/inputBoxTop.png";
 constexpr int TextColour = 0xFFFFFF;
 constexpr int BackspaceKey = SDLK_BACKSPACE;
-constexpr float BlinkPhase = 0.75f;
-constexpr float RepeatDelay = 0.5f;
-constexpr float RepeatInterval = 0.1f;
 
 }  // namespace
 
@@ -50,8 +47,7 @@ void TextEntryBox::renderLine(int i) {
 void TextEntryBox::keyDown(int sym, char character) {
     if (sym == BackspaceKey) {
         deleteOne();
-        backspaceHeld = true;
-        repeatTimer = RepeatDelay;
+        backspace.press();
         reflow();
         return;
     }
@@ -123,18 +119,10 @@ void TextEntryBox::reflow() {
 }
 
 void TextEntryBox::update(float dt) {
-    blinkTimer -= dt;
-    if (blinkTimer < 0.0f) {
-        blinkTimer += BlinkPhase;
-        caretVisible = !caretVisible;
-    }
-    if (backspaceHeld) {
-        repeatTimer -= dt;
-        if (repeatTimer < 0.0f) {
-            repeatTimer += RepeatInterval;
-            deleteOne();
-            reflow();
-        }
+    caretBlink.update(dt);
+    if (backspace.update(dt)) {
+        deleteOne();
+        reflow();
     }
 }
 
@@ -169,7 +157,7 @@ void TextEntryBox::draw() {
     blit(header, screen, x, y - 55);
     blit(prompt, screen, x + 10, y - 42);
     for (int i = 0; i < LineCount; ++i) blit(lineSurfaces[i], screen, x + 15, y + 12 + 25 * i);
-    if (caretVisible) {
+    if (caretBlink.visible) {
         const SDL_Rect where = caretPosition();
         blit(caret, screen, where.x, where.y);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Blink.h"
+
 #include <SDL.h>
 
 #include <array>
@@ -29,7 +31,7 @@ public:
     // the last line is refused.
     void keyDown(int sym, char character);
     // The owner calls this when Backspace is released; it ends the repeat.
-    void releaseBackspace() { backspaceHeld = false; }
+    void releaseBackspace() { backspace.release(); }
     // Caret blink (0.75 s on, 0.75 s off) and Backspace repeat (after 0.5 s,
     // then every 0.1 s); dt in seconds.
     void update(float dt);
@@ -42,8 +44,8 @@ public:
 
     const std::string& lineText(int i) const { return lines[i]; }
     int currentLine() const { return current; }
-    bool isCaretVisible() const { return caretVisible; }
-    bool isBackspaceHeld() const { return backspaceHeld; }
+    bool isCaretVisible() const { return caretBlink.visible; }
+    bool isBackspaceHeld() const { return backspace.held; }
     // Top-left of the caret on the screen, in pixels.
     SDL_Rect caretPosition() const;
     // A line may be this many pixels wide.
@@ -67,10 +69,8 @@ private:
     SDL_Surface* caret = nullptr;
     SDL_Surface* header = nullptr;
     SDL_Surface* prompt = nullptr;
-    bool caretVisible = true;
-    float blinkTimer = 0.75f;
+    Blink caretBlink{0.75f, 0.75f};
     std::array<SDL_Surface*, LineCount> lineSurfaces{};
     std::array<int, LineCount> lineWidths{};
-    bool backspaceHeld = false;
-    float repeatTimer = 0.5f;
+    BackspaceRepeat backspace;
 };

@@ -4,6 +4,8 @@
 
 // Queues input the way SDL would deliver it, for the next Engine::frame.
 
+// A key press or release; a press carries the typed character, as SDL's
+// Unicode mode gives it.
 inline void pushKey(bool down, int sym, char character = 0) {
     SDL_Event event{};
     event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
@@ -12,16 +14,11 @@ inline void pushKey(bool down, int sym, char character = 0) {
     event.key.keysym.unicode = static_cast<Uint16>(static_cast<unsigned char>(character));
     SDL_PushEvent(&event);
 }
-
-// A typed key: key-down carrying the character, as SDL's Unicode mode does.
 inline void pushKeyDown(int sym, char character = 0) { pushKey(true, sym, character); }
-inline void pushKeyUp(int sym) { pushKey(false, sym); }
 
 inline void pushFocus(bool gained) {
     SDL_Event event{};
-    event.type = SDL_ACTIVEEVENT;
-    event.active.gain = gained ? 1 : 0;
-    event.active.state = SDL_APPINPUTFOCUS;
+    event.active = {SDL_ACTIVEEVENT, static_cast<Uint8>(gained), SDL_APPINPUTFOCUS};
     SDL_PushEvent(&event);
 }
 
@@ -33,8 +30,7 @@ inline void pushQuit() {
 
 inline void pushMouseButton(bool down, int button) {
     SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = static_cast<Uint8>(button);
-    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.button = {static_cast<Uint8>(down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP), 0, static_cast<Uint8>(button),
+                    static_cast<Uint8>(down ? SDL_PRESSED : SDL_RELEASED), 0, 0};
     SDL_PushEvent(&event);
 }

@@ -1,5 +1,12 @@
 #pragma once
 
+#include "engine/Engine.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // Made-up data files for tests that must not depend on the game's content.
@@ -10,8 +17,6 @@ std::string makeTempDir();
 
 // Writes an image with stb_image_write; channels 1 to 4, rows packed.
 bool writePng(const std::string& path, int width, int height, int channels, const unsigned char* pixels);
-// A solid 24-bit BMP (the icon's format).
-bool writeBmp(const std::string& path, int width, int height);
 // A 16-bit stereo 22050 Hz WAV of a quiet tone lasting the given seconds.
 bool writeWav(const std::string& path, float seconds);
 
@@ -23,3 +28,34 @@ bool makeFixtureData(const std::string& root);
 // Makes the fixture data in a temporary directory, changes into it and
 // starts the engine there. Returns whether the engine came up.
 bool startEngineWithFixtureData();
+
+// Everything written to standard error while `work` runs.
+inline std::string captureLog(const std::function<void()>& work) {
+    testing::internal::CaptureStderr();
+    work();
+    return testing::internal::GetCapturedStderr();
+}
+
+inline size_t occurrences(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+// The 0xRRGGBB-masked value of a pixel of a 32-bit surface.
+inline uint32_t rgbAt(SDL_Surface* s, int x, int y) {
+    SDL_LockSurface(s);
+    const uint32_t value = static_cast<const uint32_t*>(s->pixels)[y * (s->pitch / 4) + x];
+    SDL_UnlockSurface(s);
+    return value & 0xFFFFFFu;
+}
+
+// A test run on an engine started over the fixture data, shut down after,
+// with a temporary directory of its own for files it makes.
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(startEngineWithFixtureData()); }
+    void TearDown() override { Engine::instance().shutdown(); }
+    Engine& engine = Engine::instance();
+    const std::string dir = makeTempDir();
+};

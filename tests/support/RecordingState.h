@@ -1,38 +1,46 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "support/FixtureData.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-// A state that writes every call it receives into a journal shared with the
-// test, which outlives the state (the Engine deletes states).
+// What a RecordingState was told; shared with the test, which outlives the
+// state (the Engine deletes states).
 struct Journal {
     std::vector<std::string> calls;
     int destroyed = 0;
 
-    int count(const std::string& call) const {
-        int n = 0;
-        for (const auto& c : calls) n += c == call;
-        return n;
+    int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+    // Whether these calls all happened, in this order.
+    bool inOrder(std::initializer_list<std::string> wanted) const {
+        auto at = calls.begin();
+        for (const auto& call : wanted)
+            if ((at = std::find(at, calls.end(), call)) == calls.end()) return false;
+        return true;
     }
-    // Index of the first occurrence, or -1.
-    int indexOf(const std::string& call) const {
-        for (size_t i = 0; i < calls.size(); ++i)
-            if (calls[i] == call) return static_cast<int>(i);
-        return -1;
+    // The key and mouse calls, joined by spaces, forgetting all calls so far.
+    std::string takeInput() {
+        std::string input;
+        for (const auto& c : calls)
+            if (c.rfind("key", 0) == 0 || c.rfind("mouse", 0) == 0) input += (input.empty() ? "" : " ") + c;
+        calls.clear();
+        return input;
     }
 };
 
+// Notes every call as "[name.]call args", e.g. "a.keyDown 121 121".
 class RecordingState : public GameState {
 public:
     RecordingState(std::shared_ptr<Journal> journal, std::string name = "")
         : journal(std::move(journal)), prefix(name.empty() ? "" : name + ".") {}
     ~RecordingState() override { ++journal->destroyed; }
 
-    bool init() override { note("init"); return initResult; }
+    bool init() override { return note("init"), initResult; }
     void cleanup() override {
         note("cleanup");
         if (onCleanup) onCleanup();
@@ -43,7 +51,6 @@ public:
         if (onUpdate) onUpdate();
     }
     void render() override { note("render"); }
-    void mouseMoved(int x, int y) override { note("mouseMoved " + std::to_string(x) + "," + std::to_string(y)); }
     void mouseButtonUp(int b) override { note("mouseButtonUp " + std::to_string(b)); }
     void mouseButtonDown(int b) override { note("mouseButtonDown " + std::to_string(b)); }
     void mouseWheel(int d) override { note("mouseWheel " + std::to_string(d)); }
@@ -52,11 +59,21 @@ public:
 
     bool initResult = true;
     float lastDt = -1.0f;
-    std::function<void()> onUpdate;
-    std::function<void()> onCleanup;
+    std::function<void()> onUpdate, onCleanup;
 
 private:
     void note(const std::string& call) { journal->calls.push_back(prefix + call); }
     std::shared_ptr<Journal> journal;
     std::string prefix;
+};
+
+// An engine over the fixture data whose states record into `journal`.
+class EngineWithState : public EngineTest {
+protected:
+    RecordingState* install(const std::string& name = "") {
+        auto* state = new RecordingState(journal, name);
+        engine.changeState(state);
+        return state;
+    }
+    std::shared_ptr<Journal> journal = std::make_shared<Journal>();
 };
