@@ -1,6 +1,5 @@
 #include "ui/InputBox.h"
 
-#include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 #include "ui/TextInput.h"
 
@@ -10,19 +9,13 @@
 
 namespace {
 
+using InputBoxTest = WidgetTest;
 constexpr int Backspace = SDLK_BACKSPACE;
 
-void type(InputBox& box, const std::string& text) {
-    for (char c : text) box.keyDown(c, c);
+// Runs n frames of 25 ms.
+void frames(InputBox& box, int n) {
+    for (int i = 0; i < n; ++i) box.update(0.025f);
 }
-
-class InputBoxTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(ensureEngineStarted());
-        ASSERT_NE(Engine::instance().font(), nullptr);
-    }
-};
 
 }  // namespace
 
@@ -38,12 +31,10 @@ TEST(TextInputChar, AcceptsExactlyThePrintableSetTheGameAllows) {
 TEST_F(InputBoxTest, MaxLengthRefusesOneMoreUntilBackspaceMakesRoom) {
     InputBox box(20, 360, "Enter your first name:");
     box.maxLength = 24;
-    type(box, std::string(24, 'a'));
-    box.keyDown('b', 'b');
+    type(box, std::string(24, 'a') + "b");
     EXPECT_EQ(box.text(), std::string(24, 'a'));
-
     box.keyDown(Backspace, '\b');
-    box.keyDown('b', 'b');
+    type(box, "b");
     EXPECT_EQ(box.text(), std::string(23, 'a') + "b");
 }
 
@@ -59,8 +50,7 @@ TEST_F(InputBoxTest, WideTextShowsItsEndAndItsBeginningReturnsOnDelete) {
     InputBox box(20, 360, "Enter your email address");
     ASSERT_GT(box.width(), 0);
     const int limit = box.width() - 89;
-    std::string typed;
-    for (int i = 0; textWidth(typed) < limit * 2; ++i) typed += static_cast<char>('a' + i % 26);
+    const std::string typed = lettersWiderThan(limit * 2);
     type(box, typed);
 
     const std::string& tail = box.visibleText();
@@ -76,14 +66,20 @@ TEST_F(InputBoxTest, WideTextShowsItsEndAndItsBeginningReturnsOnDelete) {
 
 TEST_F(InputBoxTest, BackspaceHeldForOneSecondDeletesOnePlusOnePlusFive) {
     InputBox box(20, 360, "");
+    // Not on an empty text: nothing to repeat.
+    box.keyDown(Backspace, '\b');
+    EXPECT_FALSE(box.isBackspaceHeld());
     type(box, std::string(20, 'x'));
+    frames(box, 40);
+    EXPECT_EQ(box.text().size(), 20u);
+
     box.keyDown(Backspace, '\b');
     EXPECT_EQ(box.text().size(), 19u);
-    for (int frame = 0; frame < 18; ++frame) box.update(0.025f);  // 0.45 s
+    frames(box, 18);  // 0.45 s
     EXPECT_EQ(box.text().size(), 19u);
-    for (int frame = 0; frame < 4; ++frame) box.update(0.025f);  // 0.55 s
+    frames(box, 4);  // 0.55 s
     EXPECT_EQ(box.text().size(), 18u);
-    for (int frame = 0; frame < 18; ++frame) box.update(0.025f);  // 1.0 s
+    frames(box, 18);  // 1.0 s
     // Then one every 0.1 s; frame timing may shift the last one.
     const int deleted = 20 - static_cast<int>(box.text().size());
     EXPECT_GE(deleted, 6);
@@ -91,43 +87,25 @@ TEST_F(InputBoxTest, BackspaceHeldForOneSecondDeletesOnePlusOnePlusFive) {
 
     box.keyUp(Backspace);
     const size_t left = box.text().size();
-    for (int frame = 0; frame < 40; ++frame) box.update(0.025f);
+    frames(box, 40);
     EXPECT_EQ(box.text().size(), left);
-}
-
-TEST_F(InputBoxTest, BackspaceOnAnEmptyTextDoesNotStartTheRepeat) {
-    InputBox box(20, 360, "");
-    box.keyDown(Backspace, '\b');
-    EXPECT_FALSE(box.isBackspaceHeld());
-    type(box, "ab");
-    for (int frame = 0; frame < 40; ++frame) box.update(0.025f);
-    EXPECT_EQ(box.text(), "ab");
 }
 
 TEST_F(InputBoxTest, ErrorLineIsDrawnInRedOnlyWhenAsked) {
     InputBox box(20, 360, "Enter your first name:");
-    clearScreen();
-    box.draw();
-    const int redWithout = countPixels(0, 0, 640, 480, 255, 0, 0);
+    const int redWithout = drawnPixels(box, 0, 0, 640, 480, 255, 0, 0);
     ASSERT_GE(redWithout, 0);
-
     box.showError = true;
-    clearScreen();
-    box.draw();
-    const int errorLeft = 20 + box.width() - 200;
-    EXPECT_GT(countPixels(errorLeft, 372, 200, 24, 255, 0, 0), 0);
+    EXPECT_GT(drawnPixels(box, 20 + box.width() - 200, 372, 200, 24, 255, 0, 0), 0);
     EXPECT_GT(countPixels(0, 0, 640, 480, 255, 0, 0), redWithout);
 }
 
 TEST_F(InputBoxTest, WithoutItsImagesTheBoxDrawsNothingAndTypingStillEnds) {
     InEmptyDirectory nowhere;
-    ASSERT_TRUE(nowhere.ok());
     InputBox box(20, 360, "Enter your first name:");
     box.showError = true;
     type(box, "Somebody with a long name");
     EXPECT_EQ(box.text(), "Somebody with a long name");
     EXPECT_EQ(box.visibleText(), "");
-    clearScreen();
-    box.draw();
-    EXPECT_EQ(countLitPixels(), 0);
+    EXPECT_EQ(drawnLitPixels(box), 0);
 }

@@ -1,81 +1,60 @@
 #include "ui/OptionList.h"
 
-#include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class OptionListTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(ensureEngineStarted());
-        ASSERT_NE(Engine::instance().font(), nullptr);
-    }
+using OptionListTest = WidgetTest;
 
-    static void addFive(OptionList& list) {
-        for (const char* text : {"Zero", "One", "Two", "Three", "Four"}) list.addOption(text);
-    }
-};
+void addFive(OptionList& list) {
+    for (const char* text : {"Zero", "One", "Two", "Three", "Four"}) list.addOption(text);
+}
 
 }  // namespace
 
-TEST_F(OptionListTest, LastOfFiveSelectedShowsTheLastThreeWithOnlyTheUpArrow) {
-    OptionList list;
-    addFive(list);
-    for (int i = 0; i < 4; ++i) list.selectNext();
-    ASSERT_EQ(list.selectedText(), "Four");
-    EXPECT_EQ(list.firstVisibleIndex(), 2);
-    EXPECT_TRUE(list.showsUpArrow());
-    EXPECT_FALSE(list.showsDownArrow());
-}
-
-TEST_F(OptionListTest, FirstOfFiveSelectedShowsTheFirstThreeWithOnlyTheDownArrow) {
-    OptionList list;
-    addFive(list);
-    EXPECT_EQ(list.selectedText(), "Zero");
-    EXPECT_EQ(list.firstVisibleIndex(), 0);
-    EXPECT_FALSE(list.showsUpArrow());
-    EXPECT_TRUE(list.showsDownArrow());
-}
-
-TEST_F(OptionListTest, SelectionStopsAtBothEnds) {
+TEST_F(OptionListTest, WindowOfThreeFollowsTheSelectionWhichStopsAtBothEnds) {
     OptionList list;
     addFive(list);
     list.selectPrevious();
-    EXPECT_EQ(list.selectedText(), "Zero");
-    for (int i = 0; i < 10; ++i) list.selectNext();
-    EXPECT_EQ(list.selectedText(), "Four");
+    // The selection stays in the middle row while three options follow it.
+    const struct {
+        const char* selected;
+        int first;
+        bool up, down;
+    } steps[] = {{"Zero", 0, false, true},  {"One", 0, false, true}, {"Two", 0, false, true},
+                 {"Three", 1, true, true}, {"Four", 2, true, false}, {"Four", 2, true, false}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(list.selectedText(), step.selected);
+        EXPECT_EQ(list.firstVisibleIndex(), step.first) << step.selected;
+        EXPECT_EQ(list.showsUpArrow(), step.up) << step.selected;
+        EXPECT_EQ(list.showsDownArrow(), step.down) << step.selected;
+        list.selectNext();
+    }
 }
 
-TEST_F(OptionListTest, RemovingTheSelectedOptionSelectsTheOneAbove) {
-    OptionList list;
-    for (const char* text : {"A", "B", "C"}) list.addOption(text);
-    list.selectNext();
-    list.selectNext();
-    list.removeOption("C");
-    EXPECT_EQ(list.count(), 2);
-    EXPECT_EQ(list.selectedText(), "B");
-}
-
-TEST_F(OptionListTest, RemovingTheSelectedFirstOptionKeepsTheFirstSelected) {
-    OptionList list;
-    for (const char* text : {"A", "B", "C"}) list.addOption(text);
-    list.removeOption("A");
-    EXPECT_EQ(list.selectedIndex(), 0);
-    EXPECT_EQ(list.selectedText(), "B");
-}
-
-TEST_F(OptionListTest, RemovingAnOptionAboveTheSelectionKeepsTheSameOptionSelected) {
-    OptionList list;
-    for (const char* text : {"A", "B", "C"}) list.addOption(text);
-    list.selectNext();
-    list.selectNext();
-    list.removeOption("A");
-    EXPECT_EQ(list.selectedText(), "C");
-    list.removeOption("not offered");
-    EXPECT_EQ(list.count(), 2);
+TEST_F(OptionListTest, RemovingKeepsASensibleSelection) {
+    const struct {
+        int selected;
+        const char *removed, *nowSelected;
+        int index, count;
+    } cases[] = {
+        {2, "C", "B", 1, 2},            // the selected one: the one above takes over
+        {0, "A", "B", 0, 2},            // the selected first one: the new first
+        {2, "A", "C", 1, 2},            // one above: the same option stays selected
+        {2, "not offered", "C", 2, 3},  // unknown text: nothing changes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.removed);
+        OptionList list;
+        for (const char* text : {"A", "B", "C"}) list.addOption(text);
+        for (int i = 0; i < c.selected; ++i) list.selectNext();
+        list.removeOption(c.removed);
+        EXPECT_EQ(list.count(), c.count);
+        EXPECT_EQ(list.selectedText(), c.nowSelected);
+        EXPECT_EQ(list.selectedIndex(), c.index);
+    }
 }
 
 TEST_F(OptionListTest, EmptyListHasNoSelectedTextAndDrawsNothing) {
@@ -85,34 +64,22 @@ TEST_F(OptionListTest, EmptyListHasNoSelectedTextAndDrawsNothing) {
     list.addOption("Only");
     list.removeOption("Only");
     EXPECT_EQ(list.selectedText(), "");
-    clearScreen();
-    list.draw();
-    EXPECT_EQ(countLitPixels(), 0);
+    EXPECT_EQ(drawnLitPixels(list), 0);
 }
 
 TEST_F(OptionListTest, DrawShowsOptionTextsInTheirRows) {
     OptionList list;
     list.addOption("Yes, close your eyes.");
-    clearScreen();
-    list.draw();
-    const int oneRow = countPixels(50, 397, 400, 24, 255, 255, 255);
+    const int oneRow = drawnPixels(list, 50, 397, 400, 24);
     ASSERT_GE(oneRow, 0);
-
     list.addOption("No, I'm going to get help.");
-    clearScreen();
-    list.draw();
-    EXPECT_GT(countPixels(50, 372, 400, 24, 255, 255, 255), 0);
-    EXPECT_GT(countPixels(50, 397, 400, 24, 255, 255, 255), oneRow);
+    EXPECT_GT(drawnPixels(list, 50, 372, 400, 24), 0);
+    EXPECT_GT(drawnPixels(list, 50, 397, 400, 24), oneRow);
 }
 
 TEST_F(OptionListTest, WithoutItsImagesTheListDrawsNothing) {
     InEmptyDirectory nowhere;
-    ASSERT_TRUE(nowhere.ok());
     OptionList list;
     addFive(list);
-    list.selectNext();
-    clearScreen();
-    list.draw();
-    EXPECT_EQ(countLitPixels(), 0);
-    EXPECT_EQ(list.selectedText(), "One");
+    EXPECT_EQ(drawnLitPixels(list), 0);
 }

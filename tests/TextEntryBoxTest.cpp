@@ -1,6 +1,5 @@
 #include "ui/TextEntryBox.h"
 
-#include "support/EngineFixture.h"
 #include "support/ScreenProbe.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +10,8 @@ namespace {
 
 constexpr int Backspace = SDLK_BACKSPACE;
 
-void type(TextEntryBox& box, const std::string& text) {
-    for (char c : text) box.keyDown(c, c);
-}
-
-class TextEntryBoxTest : public ::testing::Test {
+class TextEntryBoxTest : public WidgetTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(ensureEngineStarted());
-        ASSERT_NE(Engine::instance().font(), nullptr);
-    }
-
     // "ab ab ... ab " filling line 0 so that "mmm" still fits after it but
     // a long word does not.
     static std::string fillerBefore(const TextEntryBox& box) {
@@ -33,60 +23,24 @@ protected:
 
 }  // namespace
 
-TEST_F(TextEntryBoxTest, TypingPastTheLineEndMidWordMovesTheWholeWordDown) {
+TEST_F(TextEntryBoxTest, WordTypedPastTheLineEndMovesDownWholeAndFlowsBackAsSoonAsBothLinesFit) {
     TextEntryBox box;
     ASSERT_GT(box.width(), 0);
     const std::string filler = fillerBefore(box);
+    std::string typed = filler;
     type(box, filler);
-    ASSERT_EQ(box.currentLine(), 0);
-
-    std::string word;
-    while (box.currentLine() == 0 && word.size() < 100) {
-        word += 'm';
-        box.keyDown('m', 'm');
+    while (box.currentLine() == 0 && typed.size() < filler.size() + 100) {
+        typed += 'm';
+        type(box, "m");
     }
-    ASSERT_GE(word.size(), 4u);
+    ASSERT_GE(typed.size(), filler.size() + 4);
     EXPECT_EQ(box.lineText(0), filler);
-    EXPECT_EQ(box.lineText(1), word);
-    EXPECT_EQ(box.text(), filler + word);
-}
+    EXPECT_EQ(box.lineText(1), typed.substr(filler.size()));
+    EXPECT_EQ(box.text(), typed);
 
-TEST_F(TextEntryBoxTest, OverflowingSpaceEndsLineZeroAndMakesLineOneCurrent) {
-    TextEntryBox box;
-    std::string typed = fillerBefore(box) + "mmm";
-    while (textWidth(typed + "m") <= box.lineWidthLimit()) typed += 'm';
-    type(box, typed);
-    while (box.currentLine() == 0 && typed.size() < 200) {
-        typed += ' ';
-        box.keyDown(' ', ' ');
-    }
-    EXPECT_EQ(box.lineText(0), typed);
-    EXPECT_EQ(box.lineText(1), "");
-    EXPECT_EQ(box.currentLine(), 1);
-    // The caret waits at the start of the new line, not over line 0.
-    EXPECT_EQ(box.caretPosition().y, 360 + 12 + 25);
-}
-
-TEST_F(TextEntryBoxTest, OnTheLastLineAnOverflowingCharacterIsRefused) {
-    TextEntryBox box;
-    for (int i = 0; i < 400; ++i) box.keyDown('w', 'w');
-    const std::string full = box.text();
-    EXPECT_EQ(box.currentLine(), 2);
-    EXPECT_LE(textWidth(box.lineText(2)), box.lineWidthLimit());
-    box.keyDown('w', 'w');
-    EXPECT_EQ(box.text(), full);
-}
-
-TEST_F(TextEntryBoxTest, DeletingMergesLineOneIntoLineZeroAsSoonAsBothFit) {
-    TextEntryBox box;
-    const std::string filler = fillerBefore(box);
-    std::string typed = filler + std::string(12, 'm');
-    type(box, typed);
-    ASSERT_EQ(box.currentLine(), 1);
-
+    for (; typed.size() < filler.size() + 12; typed += 'm') type(box, "m");
     while (box.currentLine() == 1) {
-        // Not merged yet: the two lines would not fit on one.
-        ASSERT_GT(textWidth(box.lineText(0) + box.lineText(1)), box.lineWidthLimit());
+        ASSERT_GT(textWidth(box.lineText(0) + box.lineText(1)), box.lineWidthLimit()) << "merged too late";
         box.keyDown(Backspace, '\b');
         typed.pop_back();
         ASSERT_EQ(box.text(), typed);
@@ -97,6 +51,32 @@ TEST_F(TextEntryBoxTest, DeletingMergesLineOneIntoLineZeroAsSoonAsBothFit) {
     // The caret moved up with the text.
     EXPECT_EQ(box.caretPosition().y, 360 + 12);
     EXPECT_EQ(box.caretPosition().x, 20 + textWidth(typed) + 20);
+}
+
+TEST_F(TextEntryBoxTest, OverflowingSpaceEndsLineZeroAndMakesLineOneCurrent) {
+    TextEntryBox box;
+    std::string typed = fillerBefore(box) + "mmm";
+    while (textWidth(typed + "m") <= box.lineWidthLimit()) typed += 'm';
+    type(box, typed);
+    while (box.currentLine() == 0 && typed.size() < 200) {
+        typed += ' ';
+        type(box, " ");
+    }
+    EXPECT_EQ(box.lineText(0), typed);
+    EXPECT_EQ(box.lineText(1), "");
+    EXPECT_EQ(box.currentLine(), 1);
+    // The caret waits at the start of the new line, not over line 0.
+    EXPECT_EQ(box.caretPosition().y, 360 + 12 + 25);
+}
+
+TEST_F(TextEntryBoxTest, OnTheLastLineAnOverflowingCharacterIsRefused) {
+    TextEntryBox box;
+    type(box, std::string(400, 'w'));
+    const std::string full = box.text();
+    EXPECT_EQ(box.currentLine(), 2);
+    EXPECT_LE(textWidth(box.lineText(2)), box.lineWidthLimit());
+    type(box, "w");
+    EXPECT_EQ(box.text(), full);
 }
 
 TEST_F(TextEntryBoxTest, CharactersOutsideTheAllowedSetAreNotTyped) {
@@ -110,7 +90,6 @@ TEST_F(TextEntryBoxTest, BackspaceHeldKeepsDeletingUntilReleased) {
     box.keyDown(Backspace, '\b');
     EXPECT_EQ(box.text(), "");
     EXPECT_EQ(box.currentLine(), 0);
-
     type(box, "abcdefghij");
     box.keyDown(Backspace, '\b');
     // Frames of 33 ms keep clear of the exact 0.5 s and 0.1 s marks: repeats
@@ -124,28 +103,20 @@ TEST_F(TextEntryBoxTest, BackspaceHeldKeepsDeletingUntilReleased) {
 
 TEST_F(TextEntryBoxTest, DrawShowsThePromptAndTheTypedLine) {
     TextEntryBox box;
-    clearScreen();
-    box.draw();
-    const int emptyLine = countPixels(35, 372, 500, 24, 255, 255, 255);
-    const int emptyHeader = countPixels(30, 318, 500, 24, 255, 255, 255);
+    const int emptyLine = drawnPixels(box, 35, 372, 500, 24);
+    const int emptyHeader = countPixels(30, 318, 500, 24);
     ASSERT_GE(emptyLine, 0);
-
     box.setPrompt("What is your name?");
     type(box, "Ann");
-    clearScreen();
-    box.draw();
-    EXPECT_GT(countPixels(35, 372, 500, 24, 255, 255, 255), emptyLine);
-    EXPECT_GT(countPixels(30, 318, 500, 24, 255, 255, 255), emptyHeader);
+    EXPECT_GT(drawnPixels(box, 35, 372, 500, 24), emptyLine);
+    EXPECT_GT(countPixels(30, 318, 500, 24), emptyHeader);
 }
 
 TEST_F(TextEntryBoxTest, WithoutItsImagesTheBoxDrawsNothingAndTypingStillEnds) {
     InEmptyDirectory nowhere;
-    ASSERT_TRUE(nowhere.ok());
     TextEntryBox box;
     box.setPrompt("What is your name?");
     type(box, "a long answer that could never fit");
     for (int i = 0; i < 10; ++i) box.keyDown(Backspace, '\b');
-    clearScreen();
-    box.draw();
-    EXPECT_EQ(countLitPixels(), 0);
+    EXPECT_EQ(drawnLitPixels(box), 0);
 }
