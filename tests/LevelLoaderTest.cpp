@@ -5,12 +5,8 @@
 using LevelLoader = LevelFixture;
 
 TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
-    xml.flags = R"(hasFloor="true" hasCeiling="true" useLighting="true" useSideShading="true" transparentWall="true")";
-    xml.rotation = "90 degrees";
-    xml.startX = "12.5";
-    xml.startY = "3";
-    xml.width = "25x";
-    xml.height = "12.7";
+    xml = {.flags = R"(hasFloor="true" hasCeiling="true" useLighting="true" useSideShading="true" transparentWall="true")",
+           .rotation = "90 degrees", .startX = "12.5", .startY = "3", .width = "25x", .height = "12.7"};
     writeSoundMaps(25, 12);
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;

@@ -5,9 +5,7 @@
 using LevelMap = LevelFixture;
 
 TEST_F(LevelMap, PixelColumnAndRowBecomeGridXAndY) {
-    xml.width = "6";
-    xml.height = "4";
-    xml.startX = xml.startY = "1.5";
+    xml = {.startX = "1.5", .startY = "1.5", .width = "6", .height = "4"};
     writeSoundMaps(6, 4);
     writeMap("walls.png", GREY, COLOR_EMPTY, {{3, 1, GREY}}, 6, 4);
     const auto level = load();

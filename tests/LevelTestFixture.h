@@ -16,8 +16,8 @@
 // level (one grey wall texture, a ring of walls, start in the middle) that a
 // test changes one piece of at a time.
 struct LevelXml {
-    std::string flags, rotation = "0", startX = "2.5", startY = "2.5", width = "5", height = "5";
-    std::string walls = R"(<wall color="#ff808080" image="stone.png"/>)", sprites, actions;
+    std::string flags{}, rotation = "0", startX = "2.5", startY = "2.5", width = "5", height = "5";
+    std::string walls = R"(<wall color="#ff808080" image="stone.png"/>)", sprites{}, actions{};
     std::string background = "#ff405060";
 
     std::string text() const {
@@ -47,7 +47,7 @@ public:  // open to the table-driven refusal cases
         writeImage("data/images/tall.png", 64, 128, 0xFF102030u);
         writeImage("data/images/person.png", 64, 64, 0xFFC08040u);
         writeImage("data/images/person2.png", 64, 64, 0xFF40C080u);
-        writeXml(xml);
+        writeXml();
         writeSoundMaps();
     }
 
@@ -60,7 +60,7 @@ public:  // open to the table-driven refusal cases
     static void writeText(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-    void writeXml(const LevelXml& changed) const { writeText(levelPath("main.xml"), changed.text()); }
+    void writeXml() const { writeText(levelPath("main.xml"), xml.text()); }
 
     // Pixels are 0xAARRGGBB, row by row from the top left.
     static void writeImage(const std::string& path, int w, int h, const std::vector<uint32_t>& argb) {
@@ -97,7 +97,7 @@ public:  // open to the table-driven refusal cases
 
     // Loads the level "test", first writing `xml` as its main.xml unless told not to; keeps what it logged in `log`.
     std::unique_ptr<Level> load(bool writeMainXml = true) {
-        if (writeMainXml) writeXml(xml);
+        if (writeMainXml) writeXml();
         testing::internal::CaptureStderr();
         std::unique_ptr<Level> level = loadLevel("test");
         log = testing::internal::GetCapturedStderr();
