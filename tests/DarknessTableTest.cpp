@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace testlevel;
 
 namespace {
@@ -15,97 +17,58 @@ constexpr int H = 480;
 constexpr int MIDDLE = W / 2;
 constexpr uint32_t UNTOUCHED = 0x12345678u;
 
-// The table is process-wide: every test leaves it as the game starts.
+// Looks along -x down a corridor at y = 1. The table is process-wide: every
+// test leaves it as the game starts.
 class Darkness : public ::testing::Test {
 protected:
     void TearDown() override { DarknessTable::shared().set(DarknessTable::LANTERN_LIGHT); }
+    void castFrom(const Level& level, float x, bool lit = true) {
+        scene.raycaster.useLighting = lit;
+        scene.overlay.fill(UNTOUCHED);
+        scene.position = {x, 1.5f};
+        scene.cast(level);
+    }
+    uint32_t darkness(int y) const { return scene.overlay.at(MIDDLE, y); }
+    Scene scene{W, H};
 };
 
 }  // namespace
 
-TEST_F(Darkness, LanternTableWordsAtDistances0_1_7_8) {
-    const DarknessTable& table = DarknessTable::shared();
-    EXPECT_EQ(table.word(0), 0x00000000u);
-    EXPECT_EQ(table.word(1), 96u << 24);
-    EXPECT_EQ(table.word(7), 248u << 24);
-    EXPECT_EQ(table.word(8), 0xFF000000u);
-    EXPECT_EQ(table.word(1000), 0xFF000000u);
+TEST_F(Darkness, TableWordsAtDistances0_1_7_8WithAndWithoutTheLantern) {
+    const uint32_t distances[] = {0, 1, 4, 5, 7, 8, 1000};
+    const std::pair<const DarknessTable::Entries*, std::array<uint32_t, 7>> tables[] = {
+        {&DarknessTable::LANTERN_LIGHT, {0, 96, 192, 224, 248, 255, 255}},
+        {&DarknessTable::NO_LANTERN, {128, 192, 248, 255, 255, 255, 255}}};
+    for (const auto& [entries, alphas] : tables) {
+        DarknessTable::shared().set(*entries);
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(DarknessTable::shared().word(distances[i]), alphas[i] << 24) << "distance " << distances[i];
+    }
 }
 
-TEST_F(Darkness, NoLanternTableWordsAtDistances0_1_7_8) {
-    DarknessTable::shared().set(DarknessTable::NO_LANTERN);
-    const DarknessTable& table = DarknessTable::shared();
-    EXPECT_EQ(table.word(0), 128u << 24);
-    EXPECT_EQ(table.word(1), 192u << 24);
-    EXPECT_EQ(table.word(4), 248u << 24);
-    EXPECT_EQ(table.word(5), 0xFF000000u);
-    EXPECT_EQ(table.word(7), 0xFF000000u);
-    EXPECT_EQ(table.word(8), 0xFF000000u);
-}
-
-TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistance) {
-    auto level = room(12, 3);
-    Scene scene(W, H);
-    scene.raycaster.useLighting = true;
-    scene.overlay.fill(UNTOUCHED);
-    scene.position = {4.5f, 1.5f};
-    scene.cast(*level);
-
-    EXPECT_EQ(scene.overlay.at(MIDDLE, H / 2), 192u << 24);  // the wall, four cells away
+TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
+    auto corridor = room(1002, 3);
+    castFrom(*corridor, 4.5f);
+    EXPECT_EQ(darkness(H / 2), 192u << 24);  // the wall, four cells away
     // The bottom row shows the floor of the next cell, the top row its ceiling.
-    EXPECT_EQ(scene.overlay.at(MIDDLE, H - 1), 96u << 24);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, 0), 96u << 24);
-}
-
-TEST_F(Darkness, EverythingEightOrMoreCellsAwayIsOpaque) {
-    auto level = room(1002, 3);
-    Scene scene(W, H);
-    scene.raycaster.useLighting = true;
-    scene.position = {1000.5f, 1.5f};
-    scene.cast(*level);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, 240), 0xFF000000u);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, 241), 0xFF000000u);
+    EXPECT_EQ(darkness(H - 1), 96u << 24);
+    EXPECT_EQ(darkness(0), 96u << 24);
+    castFrom(*corridor, 1000.5f);
+    EXPECT_EQ(darkness(240), 0xFF000000u);
+    EXPECT_EQ(darkness(241), 0xFF000000u);
 }
 
 TEST_F(Darkness, CaveWithoutLanternDarkensEvenThePlayersOwnCell) {
     DarknessTable::shared().set(DarknessTable::NO_LANTERN);
-    auto level = room(12, 3);
-    Scene scene(W, H);
-    scene.raycaster.useLighting = true;
-    scene.position = {1.9f, 1.5f};  // the wall face 0.9 cells away fills the column
-    scene.cast(*level);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, H / 2), 192u << 24);  // wall cell one away
+    castFrom(*room(12, 3), 1.9f);  // the wall face 0.9 cells away fills the column
+    EXPECT_EQ(darkness(H / 2), 192u << 24);  // wall cell one away
 }
 
-TEST_F(Darkness, UnlitLevelLeavesTheOverlayAlone) {
-    auto level = room(12, 3);
-    Scene scene(W, H);
-    scene.overlay.fill(UNTOUCHED);
-    scene.position = {4.5f, 1.5f};
-    scene.cast(*level);
-    for (int y = 0; y < H; ++y) ASSERT_EQ(scene.overlay.at(MIDDLE, y), UNTOUCHED);
-}
-
+// Unlit frames and see-through texels leave the overlay alone too; the whole-frame
+// comparison with the straightforward renderer guards those.
 TEST_F(Darkness, LevelWithoutFloorWritesNoDarknessBelowTheWalls) {
-    auto level = room(12, 3, false, true);
-    Scene scene(W, H);
-    scene.raycaster.useLighting = true;
-    scene.overlay.fill(UNTOUCHED);
-    scene.position = {4.5f, 1.5f};
-    scene.cast(*level);
-    EXPECT_EQ(scene.at(MIDDLE, H - 1), BACKGROUND);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, H - 1), UNTOUCHED);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, 0), 96u << 24);
-}
-
-TEST_F(Darkness, SeeThroughTexelsWriteNoDarkness) {
-    auto level = room(12, 3);
-    level->wallGrid[3][1] = addWall(*level, solidImage(WALL_TRANSPARENT_COLOR));
-    Scene scene(W, H);
-    scene.raycaster.useLighting = true;
-    scene.raycaster.transparentWall = false;
-    scene.overlay.fill(UNTOUCHED);
-    scene.position = {5.5f, 1.5f};
-    scene.cast(*level);
-    EXPECT_EQ(scene.overlay.at(MIDDLE, H / 2), UNTOUCHED);
+    castFrom(*room(12, 3, false, true), 4.5f);
+    EXPECT_EQ(scene.at(MIDDLE, H - 1), BACKGROUND);  // no floor below the wall
+    EXPECT_EQ(darkness(H - 1), UNTOUCHED);
+    EXPECT_EQ(darkness(0), 96u << 24);
 }

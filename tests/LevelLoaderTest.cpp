@@ -5,20 +5,14 @@
 using LevelLoader = LevelFixture;
 
 TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
-    LevelXml xml;
-    xml.flags = R"(hasFloor="true" hasCeiling="true" useLighting="true" useSideShading="true" transparentWall="true")";
-    xml.rotation = "90 degrees";
-    xml.startX = "12.5";
-    xml.startY = "3";
-    xml.width = "25x";
-    xml.height = "12.7";
-    writeXml(xml);
+    xml = {.flags = R"(hasFloor="true" hasCeiling="true" useLighting="true" useSideShading="true" transparentWall="true")",
+           .rotation = "90 degrees", .startX = "12.5", .startY = "3", .width = "25x", .height = "12.7"};
     writeSoundMaps(25, 12);
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     EXPECT_EQ(level->getName(), "test");
-    EXPECT_TRUE(level->hasFloor && level->hasCeiling && level->useLighting &&
-                level->useSideShading && level->transparentWall);
+    EXPECT_TRUE(level->hasFloor && level->hasCeiling && level->useLighting && level->useSideShading &&
+                level->transparentWall);
     EXPECT_EQ(level->rotation, 90.0f);
     EXPECT_EQ(level->start, Vec2(12.5f, 3.0f));
     EXPECT_EQ(level->width, 25u);
@@ -27,68 +21,28 @@ TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
     EXPECT_TRUE(log.empty()) << log;
 }
 
-TEST_F(LevelLoader, FlagsOtherThanExactTrueLeaveTheLayerOff) {
-    LevelXml xml;
-    xml.flags = R"(hasFloor="TRUE" hasCeiling="1")";
-    writeXml(xml);
-    writeSoundMaps();
+TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
+    xml.walls = R"(<wall color="#FF102030" image="stone.png"/><wall color="#ff102030" image="tall.png"/>
+                   <wall color="x" image="stone.png"/>)";
+    // Colour 0, which a one-character colour names, is not the empty colour.
+    writeMap("walls.png", 0xFF102030u, COLOR_EMPTY, {{1, 1, 0x00000000u}});
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
-    EXPECT_FALSE(level->hasFloor);
-    EXPECT_FALSE(level->hasCeiling);
-    EXPECT_TRUE(level->floorGrid.empty());
-    EXPECT_TRUE(level->ceilingGrid.empty());
-}
-
-TEST_F(LevelLoader, WallHeightIsTheTextureHeightInStoreys) {
-    LevelXml xml;
-    xml.walls = R"(<wall color="#ff808080" image="stone.png"/><wall color="#ff102030" image="tall.png"/>)";
-    writeXml(xml);
-    writeSoundMaps();
-    const auto level = load();
-    ASSERT_NE(level, nullptr) << log;
-    ASSERT_EQ(level->walls.size(), 2u);
+    ASSERT_EQ(level->walls.size(), 3u);
     EXPECT_EQ(level->walls[0].height, 1);
     EXPECT_EQ(level->walls[1].height, 2);
     EXPECT_EQ(level->walls[1].image[64 * 127 + 63], 0xFF102030u);
-}
-
-TEST_F(LevelLoader, ColoursDifferingOnlyInCaseAreOneKeyAndTheFirstWallWins) {
-    LevelXml xml;
-    xml.walls = R"(<wall color="#FF102030" image="stone.png"/><wall color="#ff102030" image="tall.png"/>)";
-    writeXml(xml);
-    writeSoundMaps();
-    writeMap("walls.png", 5, 5, ringMap(5, 5, 0xFF102030u, COLOR_EMPTY));
-    const auto level = load();
-    ASSERT_NE(level, nullptr) << log;
-    EXPECT_EQ(level->walls.size(), 2u);
     EXPECT_EQ(level->wallGrid[0][0], 1);
-}
-
-TEST_F(LevelLoader, AOneCharacterColourIsColourZero) {
-    LevelXml xml;
-    xml.walls = R"(<wall color="x" image="stone.png"/>)";
-    writeXml(xml);
-    writeSoundMaps();
-    // Colour 0 is fully transparent black, which is not the empty colour.
-    writeMap("walls.png", 5, 5, ringMap(5, 5, 0x00000000u, COLOR_EMPTY));
-    const auto level = load();
-    ASSERT_NE(level, nullptr) << log;
-    EXPECT_EQ(level->wallGrid[4][2], 1);
+    EXPECT_EQ(level->wallGrid[1][1], 3);
 }
 
 TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirIndex) {
-    LevelXml xml;
     xml.sprites = R"(
       <placement><sprite name="villager" x="2.5" y="1.5" isVisible="true"/></placement>
       <definition>
-        <sprite><name>villager</name><image>person.png</image>
-          <scale><x>2</x><y>2.9</y></scale><move>120</move></sprite>
-        <sprite><name>villager</name><image>person2.png</image>
-          <scale><x>1</x><y>1</y></scale></sprite>
+        <sprite><name>villager</name><image>person.png</image><scale><x>2</x><y>2.9</y></scale><move>120</move></sprite>
+        <sprite><name>villager</name><image>person2.png</image><scale><x>1</x><y>1</y></scale></sprite>
       </definition>)";
-    writeXml(xml);
-    writeSoundMaps();
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->spriteDefinitions.size(), 2u);
@@ -102,20 +56,15 @@ TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirInd
 }
 
 TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {
-    LevelXml xml;
     xml.actions = "<action type=\"manual\" repeat=\"true\" name=\"talk_priest\" lookAt=\"true\"\n"
-                  "  text=\"[Talk to\nthe priest]\" x=\"1.5\" y=\"2.5\"/>\n"
-                  "<action name=\"second\"/>";
-    writeXml(xml);
-    writeSoundMaps();
+                  "  text=\"[Talk to\nthe priest]\" x=\"1.5\" y=\"2.5\"/>\n<action name=\"second\"/>";
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->actions.size(), 2u);
     const Action& first = level->actions[0];
     EXPECT_EQ(first.type, "manual");
-    EXPECT_TRUE(first.repeat);
+    EXPECT_TRUE(first.repeat && first.lookAt);
     EXPECT_EQ(first.name, "talk_priest");
-    EXPECT_TRUE(first.lookAt);
     EXPECT_EQ(first.text, "[Talk to the priest]");
     EXPECT_EQ(first.position, Vec2(1.5f, 2.5f));
     EXPECT_EQ(first.timesTriggered, 0);

@@ -5,197 +5,91 @@
 
 namespace {
 
-const char* const SPRITE_DEFINITION =
-    "<definition><sprite><name>villager</name><image>person.png</image>"
-    "<scale><x>1</x><y>1</y></scale></sprite></definition>";
+// A definition of "villager" with the given vertical scale, and a placement with the given attributes.
+std::string sprite(const char* scaleY, const char* placement) {
+    return std::string("<definition><sprite><name>villager</name><image>person.png</image><scale><x>1</x><y>") +
+           scaleY + "</y></scale></sprite></definition>" +
+           (*placement ? std::string("<placement><sprite ") + placement + "/></placement>" : "");
+}
+
+struct Refusal {
+    const char* name;
+    void (*change)(LevelFixture&);  // breaks the sound fixture level; main.xml is rewritten if xml changed
+    const char* logged;
+};
+
+const Refusal REFUSALS[] = {
+    {"MissingMainXml", [](LevelFixture& f) { std::filesystem::remove(f.levelPath("main.xml")); },
+     "data/levels/test/main.xml: is missing"},
+    {"MalformedMainXml", [](LevelFixture& f) { f.writeText(f.levelPath("main.xml"), "<level><walls><wall"); },
+     "data/levels/test/main.xml: is not well-formed XML"},
+    {"MainXmlWithoutALevelElement", [](LevelFixture& f) { f.writeText(f.levelPath("main.xml"), "<world/>"); },
+     "data/levels/test/main.xml: has no <level>"},
+    {"MissingMapImage", [](LevelFixture& f) { std::filesystem::remove(f.levelPath("walls.png")); },
+     "data/levels/test/walls.png: is missing"},
+    {"UndecodableMapImage", [](LevelFixture& f) { f.writeText(f.levelPath("collision.png"), "\x89PNG but not really"); },
+     "data/levels/test/collision.png: cannot be decoded"},
+    {"MapImageOfTheWrongSize",
+     [](LevelFixture& f) { f.xml.flags = R"(hasFloor="true")", f.writeMap("floor.png", GREY, GREY, {}, 5, 4); },
+     "data/levels/test/floor.png: is 5x4 pixels but the level is 5x5"},
+    {"ZeroSize", [](LevelFixture& f) { f.xml.width = "0"; }, "data/levels/test/main.xml: the size is 0x5"},
+    {"NegativeSize", [](LevelFixture& f) { f.xml.width = "-5"; }, "data/levels/test/main.xml: the size is -5x5"},
+    {"OpenCellOnTheBorderOfTheWallGrid",
+     [](LevelFixture& f) { f.writeMap("walls.png", GREY, COLOR_EMPTY, {{2, 4, COLOR_EMPTY}}); },
+     "data/levels/test/walls.png: border cell (2, 4) is open"},
+    {"FreeCellOnTheBorderOfTheCollisionGrid",
+     [](LevelFixture& f) { f.writeMap("collision.png", GREY, COLOR_EMPTY, {{3, 0, COLOR_EMPTY}}); },
+     "data/levels/test/collision.png: border cell (3, 0) is free"},
+    {"FloorCellThatNamesNoWall",  // black names no wall here: only grey is declared
+     [](LevelFixture& f) { f.xml.flags = R"(hasFloor="true")", f.writeMap("floor.png", GREY, COLOR_EMPTY); },
+     "data/levels/test/floor.png: pixel (1, 1) has colour #FF000000"},
+    {"CeilingCellThatNamesNoWall",
+     [](LevelFixture& f) { f.xml.flags = R"(hasCeiling="true")", f.writeMap("ceiling.png", 0xFF123456u, GREY); },
+     "data/levels/test/ceiling.png: pixel (0, 0) has colour #FF123456"},
+    {"MissingTexture", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image="nowhere.png"/>)"; },
+     "data/images/nowhere.png: is missing"},
+    {"TextureNamingADirectory", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image=""/>)"; },
+     "data/images/: is not a regular file"},
+    {"UndecodableTexture", [](LevelFixture& f) { f.writeText("data/images/stone.png", "GIF89a..."); },
+     "data/images/stone.png: cannot be decoded"},
+    {"TextureNot64Wide", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 32, 64, GREY); },
+     "data/images/stone.png: is 32x64 pixels"},
+    {"TextureNotAWholeNumberOfStoreys", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 64, 100, GREY); },
+     "data/images/stone.png: is 64x100 pixels"},
+    {"SpriteImageNot64By64",
+     [](LevelFixture& f) { f.writeImage("data/images/person.png", 64, 128, GREY), f.xml.sprites = sprite("1", ""); },
+     "data/images/person.png: is 64x128 pixels"},
+    {"ScaleDivisorBelowOneAfterTruncation", [](LevelFixture& f) { f.xml.sprites = sprite("0.9", ""); },
+     "data/levels/test/main.xml: sprite definition 1 has scale (1, 0.9)"},
+    {"PlacementWhoseNameDiffersOnlyInCase", [](LevelFixture& f) { f.xml.sprites = sprite("1", R"(name="Villager" x="2" y="2")"); },
+     "data/levels/test/main.xml: sprite placement 1 names \"Villager\""},
+    {"SpritePlacedOffTheMap", [](LevelFixture& f) { f.xml.sprites = sprite("1", R"(name="villager" x="2" y="-40")"); },
+     "data/levels/test/main.xml: sprite placement 1 at (2, -40) lies outside"},
+    {"StartOnTheBorderRing", [](LevelFixture& f) { f.xml.startX = "0.5"; },
+     "data/levels/test/main.xml: the start (0.5, 2.5) is not inside"},
+    {"StartFarOffTheMap", [](LevelFixture& f) { f.xml.startX = "1e30"; }, "data/levels/test/main.xml: the start"},
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
+
+class LevelRefusal : public LevelFixture, public ::testing::WithParamInterface<Refusal> {};
 
 }  // namespace
 
-class LevelRefusal : public LevelFixture {
-protected:
-    void SetUp() override {
-        LevelFixture::SetUp();
-        writeXml(xml);
-        writeSoundMaps();
-    }
-
-    // Rewrites main.xml after a test changed xml, and returns the refusal log.
-    std::string refusalOf(const LevelXml& changed) {
-        writeXml(changed);
-        return refusal();
-    }
-
-    LevelXml xml;
-};
-
-TEST_F(LevelRefusal, TheFixtureItselfLoads) {
-    EXPECT_NE(load(), nullptr) << log;
+TEST_P(LevelRefusal, IsRefusedWithALogLineNamingTheFile) {
+    GetParam().change(*this);
+    EXPECT_EQ(load(xml.text() != LevelXml{}.text()), nullptr);  // main.xml as the case left it
+    EXPECT_NE(log.find(GetParam().logged), std::string::npos) << log;
 }
 
-TEST_F(LevelRefusal, MissingMainXml) {
-    std::filesystem::remove(levelPath("main.xml"));
-    const std::string line = refusal();
-    EXPECT_NE(line.find("data/levels/test/main.xml: is missing"), std::string::npos) << line;
-}
+INSTANTIATE_TEST_SUITE_P(Reasons, LevelRefusal, ::testing::ValuesIn(REFUSALS),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LevelRefusal, MalformedMainXml) {
-    std::string text = xml.text();
-    text.resize(text.find("<walls>") + 12);
-    writeText(levelPath("main.xml"), text);
-    const std::string line = refusal();
-    EXPECT_NE(line.find("data/levels/test/main.xml: is not well-formed XML"), std::string::npos)
-        << line;
-}
+using LevelLogLine = LevelFixture;
 
-TEST_F(LevelRefusal, MainXmlWithoutALevelElement) {
-    writeText(levelPath("main.xml"), "<world/>");
-    EXPECT_NE(refusal().find("main.xml: has no <level>"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, MissingMapImage) {
-    std::filesystem::remove(levelPath("walls.png"));
-    EXPECT_NE(refusal().find("data/levels/test/walls.png: is missing"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, UndecodableMapImage) {
-    writeText(levelPath("collision.png"), "\x89PNG but not really");
-    EXPECT_NE(refusal().find("collision.png: cannot be decoded"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, MapImageOfTheWrongSize) {
-    xml.flags = R"(hasFloor="true")";
-    writeMap("floor.png", 5, 4, ringMap(5, 4, GREY, GREY));
-    EXPECT_NE(refusalOf(xml).find("floor.png: is 5x4 pixels but the level is 5x5"),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, ZeroOrNegativeSize) {
-    xml.width = "0";
-    EXPECT_NE(refusalOf(xml).find("main.xml: the size is 0x5"), std::string::npos) << log;
-    xml.width = "-5";
-    EXPECT_NE(refusalOf(xml).find("main.xml: the size is -5x5"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, OpenCellOnTheBorderOfTheWallGrid) {
-    std::vector<uint32_t> walls = ringMap(5, 5, GREY, COLOR_EMPTY);
-    walls[4 * 5 + 2] = COLOR_EMPTY;
-    writeMap("walls.png", 5, 5, walls);
-    EXPECT_NE(refusal().find("walls.png: border cell (2, 4) is open"), std::string::npos) << log;
-}
-
-// Not a refusal: level files may rely on an undeclared colour leaving the
-// cell open, but the slip is named in the log.
-TEST_F(LevelRefusal, WallColourThatNoWallDeclaresIsOpenAndLogged) {
-    std::vector<uint32_t> walls = ringMap(5, 5, GREY, COLOR_EMPTY);
-    walls[1 * 5 + 2] = 0xFF808081u;
-    writeMap("walls.png", 5, 5, walls);
-    const std::unique_ptr<Level> level = load();
-    ASSERT_NE(level, nullptr) << log;
-    EXPECT_EQ(level->wallGrid[2][1], 0);
-    EXPECT_NE(log.find("walls.png: pixel (2, 1) has colour #FF808081, which no wall"),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, FloorCellThatNamesNoWall) {
-    xml.flags = R"(hasFloor="true")";
-    // Black names no wall here: only grey is declared.
-    writeMap("floor.png", 5, 5, ringMap(5, 5, GREY, COLOR_EMPTY));
-    EXPECT_NE(refusalOf(xml).find("floor.png: pixel (1, 1) has colour #FF000000"),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, CeilingCellThatNamesNoWall) {
-    xml.flags = R"(hasCeiling="true")";
-    writeMap("ceiling.png", 5, 5, ringMap(5, 5, 0xFF123456u, GREY));
-    EXPECT_NE(refusalOf(xml).find("ceiling.png: pixel (0, 0) has colour #FF123456"),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, MissingTexture) {
-    xml.walls = R"(<wall color="#ff808080" image="nowhere.png"/>)";
-    EXPECT_NE(refusalOf(xml).find("data/images/nowhere.png: is missing"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, TextureNamingADirectory) {
-    xml.walls = R"(<wall color="#ff808080" image=""/>)";
-    EXPECT_NE(refusalOf(xml).find("data/images/: is not a regular file"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, AFileNameWithALineBreakStaysOnOneLogLine) {
-    xml.sprites = "<definition><sprite><name>villager</name><image>person\n.png</image>"
-                  "</sprite></definition>";
-    const std::string line = refusalOf(xml);
-    EXPECT_NE(line.find("data/images/person?.png: is missing"), std::string::npos) << line;
-    EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
-}
-
-TEST_F(LevelRefusal, UndecodableTexture) {
-    writeText("data/images/stone.png", "GIF89a...");
-    EXPECT_NE(refusal().find("data/images/stone.png: cannot be decoded"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, TextureNot64Wide) {
-    writeImage("data/images/stone.png", 32, 64, GREY);
-    EXPECT_NE(refusal().find("data/images/stone.png: is 32x64 pixels"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, TextureNotAWholeNumberOfStoreys) {
-    writeImage("data/images/stone.png", 64, 100, GREY);
-    EXPECT_NE(refusal().find("data/images/stone.png: is 64x100 pixels"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, SpriteImageNot64By64) {
-    writeImage("data/images/person.png", 64, 128, GREY);
-    xml.sprites = SPRITE_DEFINITION;
-    EXPECT_NE(refusalOf(xml).find("data/images/person.png: is 64x128 pixels"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, ScaleDivisorBelowOneAfterTruncation) {
-    xml.sprites = "<definition><sprite><name>villager</name><image>person.png</image>"
-                  "<scale><x>1</x><y>0.9</y></scale></sprite></definition>";
-    EXPECT_NE(refusalOf(xml).find("main.xml: sprite definition 1 has scale (1, 0.9)"),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, PlacementWhoseNameDiffersOnlyInCase) {
-    xml.sprites = std::string(SPRITE_DEFINITION) +
-                  R"(<placement><sprite name="Villager" x="2" y="2"/></placement>)";
-    EXPECT_NE(refusalOf(xml).find("main.xml: sprite placement 1 names \"Villager\""),
-              std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, FreeCellOnTheBorderOfTheCollisionGrid) {
-    std::vector<uint32_t> collision = ringMap(5, 5, GREY, COLOR_EMPTY);
-    collision[0 * 5 + 3] = COLOR_EMPTY;
-    writeMap("collision.png", 5, 5, collision);
-    EXPECT_NE(refusal().find("collision.png: border cell (3, 0) is free"), std::string::npos)
-        << log;
-}
-
-TEST_F(LevelRefusal, StartOutsideTheBorderRing) {
-    xml.startX = "0.5";
-    EXPECT_NE(refusalOf(xml).find("main.xml: the start (0.5, 2.5) is not inside"),
-              std::string::npos)
-        << log;
-    xml.startX = "1e30";
-    EXPECT_NE(refusalOf(xml).find("main.xml: the start"), std::string::npos) << log;
-}
-
-TEST_F(LevelRefusal, SpritePlacedOffTheMap) {
-    xml.sprites = std::string(SPRITE_DEFINITION) +
-                  R"(<placement><sprite name="villager" x="2" y="-40"/></placement>)";
-    EXPECT_NE(refusalOf(xml).find("main.xml: sprite placement 1 at (2, -40) lies outside"),
-              std::string::npos)
-        << log;
+TEST_F(LevelLogLine, AFileNameWithALineBreakStaysOnOneLine) {
+    xml.sprites = "<definition><sprite><name>villager</name><image>person\n.png</image></sprite></definition>";
+    EXPECT_EQ(load(), nullptr);
+    EXPECT_NE(log.find("data/images/person?.png: is missing"), std::string::npos) << log;
+    EXPECT_EQ(log.find('\n'), log.size() - 1) << log;
 }

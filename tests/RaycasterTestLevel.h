@@ -9,6 +9,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -21,6 +22,9 @@ inline constexpr uint32_t FLOOR = 0xFF00A000u;
 inline constexpr uint32_t CEILING = 0xFF0000C0u;
 inline constexpr uint32_t OTHER = 0xFFE0E0E0u;
 
+// WALL as a y-side face shows it: at half brightness with alpha 0.
+inline constexpr uint32_t SHADED_WALL = 0x00402010u;
+
 // A texture of `storeys` x 64 rows whose texel (x, y) is texel(x, y).
 inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>& texel) {
     PixelArray image(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64 * storeys)));
@@ -29,16 +33,11 @@ inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>
     return image;
 }
 
-inline PixelArray solidImage(uint32_t colour, int storeys = 1) {
-    return makeImage(storeys, [colour](int, int) { return colour; });
-}
+inline PixelArray solidImage(uint32_t colour) { return makeImage(1, [colour](int, int) { return colour; }); }
 
 // Appends a wall texture and returns its wall number.
 inline int32_t addWall(Level& level, PixelArray image, int storeys = 1) {
-    Wall wall;
-    wall.height = storeys;
-    wall.image = std::move(image);
-    level.walls.push_back(std::move(wall));
+    level.walls.push_back(Wall{storeys, std::move(image)});
     return static_cast<int32_t>(level.walls.size());
 }
 
@@ -52,35 +51,23 @@ inline std::unique_ptr<Level> room(uint32_t width, uint32_t height, bool floor =
     level->hasFloor = floor;
     level->hasCeiling = ceiling;
     level->backgroundColor = BACKGROUND;
-    addWall(*level, solidImage(WALL));
-    addWall(*level, solidImage(FLOOR));
-    addWall(*level, solidImage(CEILING));
+    for (uint32_t colour : {WALL, FLOOR, CEILING}) addWall(*level, solidImage(colour));
     level->wallGrid = CellGrid<int32_t>(width, height);
     if (floor) level->floorGrid = CellGrid<int32_t>(width, height);
     if (ceiling) level->ceilingGrid = CellGrid<int32_t>(width, height);
     level->collisionGrid = CellGrid<bool>(width, height);
-    for (uint32_t x = 0; x < width; ++x) {
+    for (uint32_t x = 0; x < width; ++x)
         for (uint32_t y = 0; y < height; ++y) {
-            const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
-            level->wallGrid[x][y] = border ? 1 : 0;
+            level->wallGrid[x][y] = x == 0 || y == 0 || x == width - 1 || y == height - 1;
             if (floor) level->floorGrid[x][y] = 2;
             if (ceiling) level->ceilingGrid[x][y] = 3;
         }
-    }
     return level;
 }
 
 inline void addSprite(Level& level, Vec2 at, PixelArray image, double move = 0.0, Vec2 scale = {1, 1}) {
-    SpriteDefinition definition;
-    definition.image = std::move(image);
-    definition.move = move;
-    definition.scale = scale;
-    level.spriteDefinitions.push_back(std::move(definition));
-    Sprite sprite;
-    sprite.definition = static_cast<uint32_t>(level.spriteDefinitions.size() - 1);
-    sprite.position = at;
-    sprite.isVisible = true;
-    level.sprites.push_back(sprite);
+    level.spriteDefinitions.push_back(SpriteDefinition{std::move(image), scale, move});
+    level.sprites.push_back(Sprite{static_cast<uint32_t>(level.spriteDefinitions.size() - 1), at, true});
 }
 
 // The overlay the play state keeps: 32-bit with per-pixel alpha.
@@ -91,14 +78,8 @@ struct Overlay {
     ~Overlay() { SDL_FreeSurface(surface); }
     Overlay(const Overlay&) = delete;
     Overlay& operator=(const Overlay&) = delete;
-    uint32_t at(int x, int y) const {
-        return static_cast<const uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x];
-    }
-    void fill(uint32_t value) {
-        for (int y = 0; y < surface->h; ++y)
-            for (int x = 0; x < surface->w; ++x)
-                static_cast<uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x] = value;
-    }
+    uint32_t at(int x, int y) const { return static_cast<const uint32_t*>(surface->pixels)[y * (surface->pitch / 4) + x]; }
+    void fill(uint32_t value) { std::fill_n(static_cast<uint32_t*>(surface->pixels), surface->h * surface->pitch / 4, value); }
 };
 
 // A raycaster with its frame (cleared to BACKGROUND) and overlay, drawing one
@@ -117,6 +98,14 @@ struct Scene {
         raycaster.castFrame(&position, &direction, &plane, level, frame.columns(), overlay.surface);
     }
     uint32_t at(int x, int y) const { return frame[x][y]; }
+    // How many pixels of the frame satisfy `test`.
+    template <class Test>
+    int countPixels(Test test) const {
+        int count = 0;
+        for (int x = 0; x < frame.width(); ++x)
+            for (int y = 0; y < frame.height(); ++y) count += test(frame[x][y]);
+        return count;
+    }
 };
 
 }  // namespace testlevel
