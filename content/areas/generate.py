@@ -114,16 +114,16 @@ class Area:
     def __init__(self, name):
         self.name = name
         self.folder = os.path.join(HERE, name)
-        self.spec = runpy.run_path(os.path.join(self.folder, "level.py"))["LEVEL"]
-        spec = self.spec
+        self.description = runpy.run_path(os.path.join(self.folder, "level.py"))["LEVEL"]
+        description = self.description
         self.walls = read_grid(self.folder, "walls.txt", True)
         self.collision = read_grid(self.folder, "collision.txt", True)
-        self.floor = read_grid(self.folder, "floor.txt", spec["hasFloor"])
-        self.ceiling = read_grid(self.folder, "ceiling.txt", spec["hasCeiling"])
+        self.floor = read_grid(self.folder, "floor.txt", description["hasFloor"])
+        self.ceiling = read_grid(self.folder, "ceiling.txt", description["hasCeiling"])
         self.height = len(self.walls)
         self.width = len(self.walls[0])
-        self.textures = spec["textures"]
-        self.legend = spec["legend"]
+        self.textures = description["textures"]
+        self.legend = description["legend"]
         self.check()
 
     def fail(self, what):
@@ -146,7 +146,7 @@ class Area:
 
     # -- checks -----------------------------------------------------------------
     def check(self):
-        spec = self.spec
+        description = self.description
         for t in self.textures:
             if t not in TEXTURES:
                 self.fail("texture %s is not in common/assets.py" % t)
@@ -181,21 +181,21 @@ class Area:
                 for fname, grid in (("floor.txt", self.floor), ("ceiling.txt", self.ceiling)):
                     if grid is not None and grid[y][x] not in self.legend:
                         self.fail("%s (%d, %d): unknown character %r" % (fname, x, y, grid[y][x]))
-        sx, sy = spec["start"]
+        sx, sy = description["start"]
         if self.collision[int(sy)][int(sx)] != ".":
             self.fail("the start stands in a blocked cell")
-        names = [d[0] for d in spec["definitions"]]
+        names = [d[0] for d in description["definitions"]]
         if len(set(names)) != len(names):
             self.fail("two sprite definitions share a name")
-        for d in spec["definitions"]:
+        for d in description["definitions"]:
             if d[1] not in SPRITES:
                 self.fail("sprite image %s is not in common/assets.py" % d[1])
-        for p in spec["placements"]:
+        for p in description["placements"]:
             if p[0] not in names:
                 self.fail("placement of unknown sprite %s" % p[0])
             if not (0 < p[1] < self.width and 0 < p[2] < self.height):
                 self.fail("sprite %s stands off the map" % p[0])
-        for a in spec["actions"]:
+        for a in description["actions"]:
             if not (0 < a["x"] < self.width and 0 < a["y"] < self.height):
                 self.fail("action %s lies off the map" % a["name"])
 
@@ -223,7 +223,7 @@ class Area:
         return image
 
     def main_xml(self):
-        s = self.spec
+        s = self.description
 
         def flag(v):
             return "true" if v else "false"
@@ -307,17 +307,17 @@ class Area:
                 if self.collision[y][x] == "#":
                     for i in range(0, k, 4):
                         draw.line((x * k + i, y * k, x * k, y * k + i), fill=(255, 255, 255))
-        for a in self.spec["actions"]:
+        for a in self.description["actions"]:
             cx, cy = a["x"] * k, a["y"] * k
             colour = (250, 220, 60) if a["type"] == "manual" else (240, 70, 60)
             draw.ellipse((cx - k, cy - k, cx + k, cy + k), outline=colour)
-        for p in self.spec["placements"]:
+        for p in self.description["placements"]:
             cx, cy = p[1] * k, p[2] * k
             draw.ellipse((cx - 3, cy - 3, cx + 3, cy + 3), outline=(255, 255, 255),
                          fill=(255, 255, 255) if p[3] else None)
         import math
-        sx, sy = self.spec["start"]
-        a = math.radians(self.spec["rotation"])
+        sx, sy = self.description["start"]
+        a = math.radians(self.description["rotation"])
         dx, dy = -math.cos(a), -math.sin(a)
         draw.line((sx * k, sy * k, (sx + dx) * k, (sy + dy) * k), fill=(80, 200, 255), width=3)
         draw.ellipse((sx * k - 4, sy * k - 4, sx * k + 4, sy * k + 4), fill=(80, 200, 255))

@@ -43,13 +43,13 @@ class Scene:
 
     def grid(self, which):
         """(cell -> index array, stacked 64 x 64 blocks) of the floor or
-        ceiling; spec is one texture name, or (rows, legend)."""
-        spec = self.floor if which == "floor" else self.ceiling
-        if spec is None:
+        ceiling; recipe is one texture name, or (rows, legend)."""
+        recipe = self.floor if which == "floor" else self.ceiling
+        if recipe is None:
             return None
-        if isinstance(spec, str):
-            spec = (["a" * self.w] * self.h, {"a": spec})
-        rows, legend = spec
+        if isinstance(recipe, str):
+            recipe = (["a" * self.w] * self.h, {"a": recipe})
+        rows, legend = recipe
         keys = sorted(legend)
         stack = np.stack([self.images[legend[k]][:64] for k in keys])
         ids = np.array([[keys.index(ch) for ch in r] for r in rows])
