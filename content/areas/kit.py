@@ -26,3 +26,30 @@ def look(name, image, scale=1, move=0):
     the bottom rows, so at scale 1 they stand on the ground; one shrunk by an
     integer y divisor k needs move = 240 * (1 - 1/k) to stay there."""
     return (name, image, (scale, scale), move)
+
+
+# The cabins' one material vocabulary, by the letter their grids use.
+ROOM_MATERIALS = {
+    "P": "textures/room_planks.png",
+    "L": "textures/room_plaster.png",
+    "D": "textures/room_door.png",
+    "W": "textures/room_window.png",
+    "S": "textures/room_shelf.png",
+    "H": "textures/room_hearth.png",
+    "C": "textures/room_cupboard.png",
+    "b": "textures/floor_boards.png",
+    "e": "textures/ceiling_beams.png",
+}
+
+
+def room(letters, start, **rest):
+    """A cabin interior: floor and ceiling, daylight (no darkness), entered
+    facing the back wall (rotation 90) from the door in the bottom row.
+    letters names the materials its grids use, in Wall-number order."""
+    legend = {ch: ROOM_MATERIALS[ch] for ch in letters}
+    level = dict(
+        hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
+        transparentWall=False, rotation=90, start=start, background=rgb("ink"),
+        textures=list(dict.fromkeys(legend.values())), legend=legend)
+    level.update(rest)
+    return level
