@@ -9,12 +9,8 @@ constexpr int White = 0xFFFFFF;
 }
 
 ExitBox::ExitBox(TTF_Font* font) {
-    image = loadImage("data/images/escapeBox.png", width, height);
-    if (!image) {
-        width = 0;
-        height = 0;
-        Engine::log("Couldn't load image data/images/escapeBox.png; the exit box shows its text only");
-    }
+    // Without its panel the box still shows its two lines.
+    image = loadImageOrWarn("data/images/escapeBox.png", width, height);
     question = renderText(font, "Do you want to exit?", White);
     keys = renderText(font, "[Y] - Yes     [N] - No", White);
 }

@@ -13,8 +13,7 @@ constexpr int BandLevelOffset = 8;
 Fade::Fade() {
     int w = 0;
     int h = 0;
-    image = loadImage("data/images/black_layers.png", w, h);
-    if (!image) Engine::log("Couldn't load image data/images/black_layers.png; fades will not show");
+    image = loadImageOrWarn("data/images/black_layers.png", w, h);
 }
 
 Fade::~Fade() {
