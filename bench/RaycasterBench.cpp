@@ -92,7 +92,7 @@ void castFrameBench(benchmark::State& state, bool lit) {
         SDL_CreateRGBSurface(SDL_SWSURFACE, W, H, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000);
     View view;
     for (auto _ : state) {
-        raycaster.castFrame(&view.position, &view.direction, &view.plane, *level, frame.columns(), overlay);
+        raycaster.castFrame(&view.position, &view.direction, &view.plane, *level, frame, overlay);
         benchmark::DoNotOptimize(frame[W / 2][H / 2]);
         benchmark::ClobberMemory();
     }

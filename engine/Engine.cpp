@@ -159,13 +159,12 @@ void Engine::switchToPendingState() {
     // Taken out of the slot first: should the old state's cleanup hand over
     // yet another state, that one waits for the next frame instead of
     // overwriting this one.
-    GameState* next = pending;
-    pending = nullptr;
+    std::unique_ptr<GameState> next = std::move(pending);
     if (current) {
         current->cleanup();
-        delete current;
+        current.reset();
     }
-    current = next;
+    current = std::move(next);
     if (!current->init()) requestStop();
 }
 
@@ -184,12 +183,21 @@ void Engine::requestStop() {
     running = false;
 }
 
-void Engine::changeState(GameState* next) {
-    if (next == pending) return;
+void Engine::changeState(std::unique_ptr<GameState> next) {
+    if (!next) {
+        log("Ignoring a hand-over of no state");
+        return;
+    }
+    if (next.get() == current.get() || next.get() == pending.get()) {
+        // The engine already owns this state; taking it again would clean it
+        // up, delete it and then initialise the freed object.
+        log("Ignoring a hand-over of a state that is already current or pending");
+        (void)next.release();
+        return;
+    }
     // A replacement that was never switched in was never initialised, so it
     // is deleted without cleanup.
-    delete pending;
-    pending = next;
+    pending = std::move(next);
 }
 
 // ---------------------------------------------------------------- events
@@ -345,12 +353,10 @@ void Engine::shutdown() {
 
     if (current) {
         current->cleanup();
-        delete current;
-        current = nullptr;
+        current.reset();
     }
     // Never switched in, so never initialised: no cleanup owed.
-    delete pending;
-    pending = nullptr;
+    pending.reset();
 
     // The entry point closes the shared font first; closing it after
     // TTF_Quit would touch a freed library, so a font still open goes here.

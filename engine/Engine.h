@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class GameState;
@@ -40,10 +41,12 @@ public:
     bool isRunning() const { return running; }
 
     // Takes ownership of next; the switch happens at the start of the next
-    // frame. A state already pending is deleted.
-    void changeState(GameState* next);
-    GameState* currentState() const { return current; }
-    GameState* pendingState() const { return pending; }
+    // frame. A state already pending is deleted. Handing over the current or
+    // the pending state itself is refused with a log line (its owner is
+    // already the engine), as is null.
+    void changeState(std::unique_ptr<GameState> next);
+    GameState* currentState() const { return current.get(); }
+    GameState* pendingState() const { return pending.get(); }
 
     // Releases everything init() opened, whatever point it reached: the exit
     // box, the timer, the current state (cleaned up) and a pending one (never
@@ -126,7 +129,7 @@ private:
 
     bool initialised = false;
     bool sdlStarted = false;  // SDL_InitSubSystem succeeded and SDL_Quit is owed
-    GameState* current = nullptr;
+    std::unique_ptr<GameState> current;
     bool running = false;
     uint32_t startTicks = 0;
     bool paused = false;
@@ -137,7 +140,7 @@ private:
     float targetFps = 60.0f;
     SDL_Surface* icon = nullptr;
     SDL_Surface* screenSurface = nullptr;
-    GameState* pending = nullptr;
+    std::unique_ptr<GameState> pending;
     ExitBox* exitBoxPanel = nullptr;
     bool speedRunEnabled = false;
     TTF_Font* timerFont = nullptr;

@@ -40,7 +40,7 @@ int main() {
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     engine.enableSpeedRunTimer();
-    engine.changeState(new PlaceholderState);
+    engine.changeState(std::make_unique<PlaceholderState>());
     engine.run();
 
     engine.closeSharedFont();

@@ -121,8 +121,14 @@ void Raycaster::prepareCellLooks() {
 }
 
 void Raycaster::castFrame(const Vec2* cameraPosition, const Vec2* direction, const Vec2* cameraPlane,
-                          const Level& frameLevel, uint32_t* const* frameBuffer, SDL_Surface* overlay) {
-    if (!cameraPosition || !direction || !cameraPlane || !frameBuffer || width == 0 || height == 0) return;
+                          const Level& frameLevel, FrameBuffer& frame, SDL_Surface* overlay) {
+    if (!cameraPosition || !direction || !cameraPlane || width == 0 || height == 0) return;
+    if (frame.width() != width || frame.height() != height) {
+        Engine::log("Raycaster: a %dx%d frame cannot take a %dx%d view; nothing drawn", frame.width(),
+                    frame.height(), width, height);
+        return;
+    }
+    uint32_t* const* frameBuffer = frame.columns();
     position = *cameraPosition;
     mapX = mapY = stepX = stepY = 0;
     std::fill(depth.begin(), depth.end(), 0.0);

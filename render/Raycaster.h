@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Engine.h"
+#include "render/FrameBuffer.h"
 #include "render/Vec2.h"
 #include "world/Level.h"
 
@@ -41,12 +42,13 @@ public:
     bool useLighting = false;     // write distance darkness into the overlay
     bool transparentWall = true;  // show the map-border wall through cyan texels
 
-    // Draws the whole view from the camera into frameBuffer (screenWidth()
-    // column pointers, each to screenHeight() pixels 0xAARRGGBB). Only pixels
-    // that something covers are written: the caller clears the frame first.
+    // Draws the whole view from the camera into frame, which must be
+    // screenWidth() x screenHeight(); a frame of another size is logged and
+    // left untouched. Only pixels that something covers are written: the
+    // caller clears the frame first.
     // overlay: a 32-bit surface of at least the screen size, written only when
     // useLighting is set; null (or another depth or a smaller surface) means
-    // no darkness is written. A null camera vector or frame draws nothing.
+    // no darkness is written. A null camera vector draws nothing.
     //
     // Whatever the level holds, nothing is read outside it: a ray that would
     // leave the wall grid stops at its edge (no wall is drawn there), a cell
@@ -54,7 +56,7 @@ public:
     // and columns are clamped into their image. A camera outside the grid
     // draws no walls, floor, ceiling or sprites.
     void castFrame(const Vec2* position, const Vec2* direction, const Vec2* cameraPlane,
-                   const Level& level, uint32_t* const* frameBuffer, SDL_Surface* overlay);
+                   const Level& level, FrameBuffer& frame, SDL_Surface* overlay);
 
     // Perpendicular distance of the nearer wall in each screen column of the
     // last frame (0 where the column showed nothing), screenWidth() entries.

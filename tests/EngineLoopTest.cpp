@@ -21,14 +21,14 @@ TEST_F(EngineLoop, FirstStateIsInitialisedBeforeTheFirstEventReachesIt) {
 // still renders, and one handed over from inside cleanup() waits a frame more.
 TEST_F(EngineLoop, StateChangedDuringUpdateOrCleanupWaitsForTheNextFrameStart) {
     RecordingState* first = install("a");
-    first->onUpdate = [this] { engine.changeState(new RecordingState(journal, "b")); };
+    first->onUpdate = [this] { engine.changeState(std::make_unique<RecordingState>(journal, "b")); };
     engine.frame(0.025f);
     engine.present();
     EXPECT_EQ(journal->count("a.render"), 1);
     EXPECT_EQ(journal->count("b.init"), 0);
 
     first->onUpdate = nullptr;
-    first->onCleanup = [this] { engine.changeState(new RecordingState(journal, "c")); };
+    first->onCleanup = [this] { engine.changeState(std::make_unique<RecordingState>(journal, "c")); };
     pushKeyDown(SDLK_a, 'a');
     engine.frame(0.025f);
     EXPECT_TRUE(journal->inOrder({"a.cleanup", "b.init", "b.keyDown 97 97"}));
@@ -131,7 +131,7 @@ TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
         auto journal = std::make_shared<Journal>();
         const std::string log = captureLog([&] {
             engine.init("Ombrel", 640, 480, false);
-            engine.changeState(new RecordingState(journal));
+            engine.changeState(std::make_unique<RecordingState>(journal));
             engine.run();
         });
         EXPECT_FALSE(engine.isInitialised());

@@ -37,7 +37,7 @@ TEST(ExitBox, RoutesKeysAsTheKeyDownSequenceGivesThem) {
         ASSERT_TRUE(startEngineWithFixtureData());
         Engine& engine = Engine::instance();
         auto journal = std::make_shared<Journal>();
-        engine.changeState(new RecordingState(journal));
+        engine.changeState(std::make_unique<RecordingState>(journal));
         engine.frame(0.025f);
         journal->calls.clear();
         for (const Key& key : c.keys) key.sym == Click ? pushMouseButton(true, SDL_BUTTON_LEFT) : pushKey(key.down, key.sym, key.typed);

@@ -95,7 +95,7 @@ struct Scene {
     Scene(int w, int h) : raycaster(64, 64, w, h), frame(w, h), overlay(w, h) { frame.fill(BACKGROUND); }
 
     void cast(const Level& level) {
-        raycaster.castFrame(&position, &direction, &plane, level, frame.columns(), overlay.surface);
+        raycaster.castFrame(&position, &direction, &plane, level, frame, overlay.surface);
     }
     uint32_t at(int x, int y) const { return frame[x][y]; }
     // How many pixels of the frame satisfy `test`.

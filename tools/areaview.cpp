@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
 
     FrameBuffer frame(WIDTH, HEIGHT);
     frame.fill(level->backgroundColor);
-    raycaster.castFrame(&position, &direction, &cameraPlane, *level, frame.columns(), overlay);
+    raycaster.castFrame(&position, &direction, &cameraPlane, *level, frame, overlay);
 
     std::vector<uint8_t> rgb(static_cast<size_t>(WIDTH) * HEIGHT * 3);
     for (int y = 0; y < HEIGHT; ++y) {

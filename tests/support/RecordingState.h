@@ -71,8 +71,9 @@ private:
 class EngineWithState : public EngineTest {
 protected:
     RecordingState* install(const std::string& name = "") {
-        auto* state = new RecordingState(journal, name);
-        engine.changeState(state);
+        auto owned = std::make_unique<RecordingState>(journal, name);
+        RecordingState* state = owned.get();
+        engine.changeState(std::move(owned));
         return state;
     }
     std::shared_ptr<Journal> journal = std::make_shared<Journal>();
