@@ -1,0 +1,113 @@
+#pragma once
+
+#include "motion/Easing.h"
+#include "render/Vec2.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+// Moves variables that live elsewhere from their value toward a target over
+// a time, along an easing curve. Four channels, one per value type, advanced
+// in the order double, float, Vec2, int32_t. Targets are not owned and must
+// outlive their tweens; at most one tween runs per target. Times in seconds.
+class Tweener {
+public:
+    template <typename V>
+    void animate(V* target, V to, uint32_t easing, double duration) {
+        animate(target, *target, to, easing, duration);
+    }
+    // The target jumps to from on the next update.
+    template <typename V>
+    void animate(V* target, V from, V to, uint32_t easing, double duration) {
+        channel<V>().start(target, from, to, easing, duration);
+    }
+    template <typename V>
+    bool isAnimating(const V* target) const {
+        return const_cast<Tweener*>(this)->channel<V>().byTarget.count(const_cast<V*>(target)) != 0;
+    }
+    void update(float dt) {
+        doubles.update(dt);
+        floats.update(dt);
+        vectors.update(dt);
+        ints.update(dt);
+    }
+
+private:
+    template <typename V>
+    struct Tween {
+        double elapsed = 0.0;
+        double duration = 0.0;
+        V* target = nullptr;
+        V from{};
+        V to{};
+        uint32_t easing = 0;
+    };
+
+    template <typename V>
+    static V blend(V from, V to, float e) {
+        if constexpr (std::is_same_v<V, int32_t>)
+            return static_cast<int32_t>(static_cast<float>(from) + e * static_cast<float>(to - from));
+        else if constexpr (std::is_same_v<V, Vec2>)
+            return from + (to - from) * e;
+        else
+            return from + static_cast<V>(e) * (to - from);
+    }
+
+    template <typename V>
+    struct Channel {
+        std::vector<std::unique_ptr<Tween<V>>> list;
+        std::map<V*, Tween<V>*> byTarget;
+
+        void start(V* target, V from, V to, uint32_t easing, double duration) {
+            // The replaced tween is dropped where it stands, never finished.
+            auto found = byTarget.find(target);
+            if (found != byTarget.end()) {
+                Tween<V>* old = found->second;
+                byTarget.erase(found);
+                list.erase(std::find_if(list.begin(), list.end(),
+                                        [old](const auto& p) { return p.get() == old; }));
+            }
+            auto tween = std::make_unique<Tween<V>>();
+            *tween = {0.0, duration, target, from, to, easing};
+            byTarget[target] = tween.get();
+            list.push_back(std::move(tween));
+        }
+
+        void update(float dt) {
+            bool anyFinished = false;
+            for (auto& tween : list) {
+                tween->elapsed += dt;
+                const float t = std::min(1.0f, static_cast<float>(tween->elapsed / tween->duration));
+                *tween->target = blend(tween->from, tween->to, ease(tween->easing, t));
+                if (tween->elapsed >= tween->duration) anyFinished = true;
+            }
+            if (!anyFinished) return;
+            for (auto it = list.begin(); it != list.end();) {
+                if ((*it)->elapsed >= (*it)->duration) {
+                    byTarget.erase((*it)->target);
+                    it = list.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+    };
+
+    template <typename V>
+    Channel<V>& channel() {
+        if constexpr (std::is_same_v<V, double>) return doubles;
+        else if constexpr (std::is_same_v<V, float>) return floats;
+        else if constexpr (std::is_same_v<V, Vec2>) return vectors;
+        else return ints;
+    }
+
+    Channel<double> doubles;
+    Channel<float> floats;
+    Channel<Vec2> vectors;
+    Channel<int32_t> ints;
+};
