@@ -225,9 +225,10 @@ bool LevelReader::refuseUndeclaredColours(const char* fileName, const MapImage& 
                       hex + ", which no wall in " + mainXml + " declares");
 }
 
-// In walls.png a colour that no wall declares is an open cell, as level
-// designers have always been told; it is still most likely a slip, so it is
-// named in the log. (An open border cell is refused later all the same.)
+// In walls.png a colour that no wall declares is an open cell: that is what
+// the map format defines, and level files made to it may rely on it, so
+// refusing it would turn working levels away. It is still most likely a slip,
+// so it is named in the log. (An open border cell is refused later all the same.)
 void LevelReader::warnOfUndeclaredWallColour(const MapImage& image) {
     uint32_t x = 0;
     uint32_t y = 0;
