@@ -1,33 +1,7 @@
 #include "engine/Engine.h"
-#include "engine/GameState.h"
-#include "media/Image.h"
-#include "media/Text.h"
+#include "states/TitleScreen.h"
 
-namespace {
-
-// Stands in for the title screen until it exists: the game's name, centred.
-class PlaceholderState : public GameState {
-public:
-    bool init() override {
-        text = renderText(Engine::instance().font(), "Ombrel", 0xFFFFFF);
-        return true;
-    }
-    void cleanup() override {
-        freeSurface(text);
-        text = nullptr;
-    }
-    void update(float) override {}
-    void render() override {
-        Engine& engine = Engine::instance();
-        if (!text) return;
-        blit(text, engine.screen(), (engine.screenWidth() - text->w) / 2, (engine.screenHeight() - text->h) / 2);
-    }
-
-private:
-    SDL_Surface* text = nullptr;
-};
-
-}  // namespace
+#include <memory>
 
 int main() {
     Engine& engine = Engine::instance();
@@ -40,10 +14,13 @@ int main() {
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     engine.enableSpeedRunTimer();
-    engine.changeState(std::make_unique<PlaceholderState>());
+    // A title that cannot start (its world refused a level file) has logged
+    // why and stopped the loop; the program then ends as a failed start.
+    bool titleFailed = false;
+    engine.changeState(std::make_unique<TitleScreen>(&titleFailed));
     engine.run();
 
     engine.closeSharedFont();
     engine.shutdown();
-    return 0;
+    return titleFailed ? 1 : 0;
 }
