@@ -1,0 +1,138 @@
+#include "states/TitleScreen.h"
+
+#include "states/PlayState.h"
+#include "support/EngineFixture.h"
+#include "support/Events.h"
+#include "support/FixtureData.h"
+#include "support/ScreenProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// One fade step per frame, so a fade takes exactly 13 frames.
+constexpr float FADE_FRAME = 0.06f;
+// A whole swing of 12 s is 48 of these, with no rounding in the sum.
+constexpr float SWING_FRAME = 0.25f;
+
+// Heading of a view direction, in degrees.
+float heading(const Vec2& direction) { return std::atan2(direction.y, direction.x) * 180.0f / 3.14159265f; }
+// b - a, brought into [-180, 180).
+float turned(float a, float b) { return std::fmod(b - a + 540.0f, 360.0f) - 180.0f; }
+
+// The title made current over the game's own data, as the entry point does.
+class TitleScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ensureEngineStarted());
+        auto owned = std::make_unique<TitleScreen>();
+        title = owned.get();
+        engine.changeState(std::move(owned));
+        engine.frame(0.0f);
+        ASSERT_EQ(engine.currentState(), title);
+        ASSERT_NE(title->backdropState(), nullptr);
+    }
+    void TearDown() override { engine.shutdown(); }
+    void frames(int n, float dt) {
+        for (int i = 0; i < n; ++i) engine.frame(dt);
+    }
+    float backdropHeading() const { return heading(title->backdropState()->direction); }
+
+    Engine& engine = Engine::instance();
+    TitleScreen* title = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TitleScreenTest, SpaceFadesOutOnlyOnceTheTitleIsUpAndHandsOverOnBlack) {
+    // During the fade-in Space is lost: the fade still comes up to clear.
+    pushKeyDown(SDLK_SPACE, ' ');
+    frames(13, FADE_FRAME);
+    EXPECT_FALSE(title->screenFade().isFading());
+    EXPECT_EQ(title->screenFade().getLevel(), 0);
+
+    // A second Space during the fade-out neither reverses nor delays it.
+    pushKeyDown(SDLK_SPACE, ' ');
+    frames(1, FADE_FRAME);
+    pushKeyDown(SDLK_SPACE, ' ');
+    frames(11, FADE_FRAME);
+    EXPECT_EQ(title->screenFade().getLevel(), 12 * 24);
+    EXPECT_EQ(engine.pendingState(), nullptr);
+    EXPECT_FALSE(engine.isSpeedRunTimerRunning());
+
+    // The frame that reaches black starts the clock and leaves the game
+    // pending; the title is still what is drawn, black.
+    frames(1, FADE_FRAME);
+    EXPECT_TRUE(title->screenFade().isBlack());
+    EXPECT_TRUE(engine.isSpeedRunTimerRunning());
+    auto* game = dynamic_cast<PlayState*>(engine.pendingState());
+    ASSERT_NE(game, nullptr);
+    EXPECT_FALSE(game->backgroundMode);
+    EXPECT_EQ(engine.currentState(), title);
+    engine.present();
+    EXPECT_EQ(countPixels(0, 40, 640, 440, 0, 0, 0), 640 * 440);
+
+    frames(1, FADE_FRAME);
+    EXPECT_EQ(engine.currentState(), game);
+    EXPECT_EQ(engine.pendingState(), nullptr);
+}
+
+TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBoxIsOpen) {
+    const Level& town = *title->backdropState()->levels[0];
+    const float start = backdropHeading();
+    // The view starts turned 90 degrees from the town's own heading.
+    EXPECT_NEAR(turned(heading(Vec2(-1.0f, 0.0f)) + town.rotation, start), 90.0f, 1e-3f);
+
+    frames(48, SWING_FRAME);
+    EXPECT_EQ(title->swing(), -90.0f);
+    EXPECT_NEAR(turned(start, backdropHeading()), -90.0f, 1e-3f);
+    frames(48, SWING_FRAME);
+    EXPECT_EQ(title->swing(), 0.0f);
+    EXPECT_NEAR(turned(start, backdropHeading()), 0.0f, 1e-3f);
+
+    frames(4, SWING_FRAME);
+    const float before = title->swing();
+    EXPECT_NEAR(before, -7.5f, 1e-4f);
+    pushKeyDown(SDLK_ESCAPE, 27);
+    frames(4, SWING_FRAME);
+    pushKeyDown(SDLK_SPACE, ' ');
+    frames(4, SWING_FRAME);
+    EXPECT_EQ(title->swing(), before);
+    EXPECT_FALSE(title->screenFade().isFading());
+
+    // Closed again, the swing goes on from where it stood.
+    pushKeyDown(SDLK_n, 'n');
+    frames(1, SWING_FRAME);
+    EXPECT_FALSE(engine.isExitBoxOpen());
+    EXPECT_NEAR(title->swing(), -9.375f, 1e-4f);
+    EXPECT_NEAR(turned(start, backdropHeading()), -9.375f, 1e-3f);
+}
+
+// The fixture data holds no levels, so the backdrop's town is refused.
+TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
+    ASSERT_TRUE(startEngineWithFixtureData());
+    Engine& engine = Engine::instance();
+    bool failed = false;
+    auto owned = std::make_unique<TitleScreen>(&failed);
+    TitleScreen* title = owned.get();
+    engine.changeState(std::move(owned));
+    const std::string log = captureLog([&] {
+        engine.frame(0.025f);
+        engine.present();
+    });
+    EXPECT_TRUE(failed);
+    EXPECT_NE(log.find("Level \"town\" refused"), std::string::npos) << log;
+    EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), 1u);
+    EXPECT_EQ(title->backdropState(), nullptr);
+    EXPECT_EQ(countPixels(0, 0, 640, 480, 0, 0, 0), 640 * 480);
+
+    // Nothing of the title runs on: no fade, no game handed over.
+    pushKeyDown(SDLK_SPACE, ' ');
+    for (int i = 0; i < 30; ++i) engine.frame(0.06f);
+    EXPECT_EQ(engine.pendingState(), nullptr);
+    EXPECT_FALSE(engine.isSpeedRunTimerRunning());
+    engine.shutdown();
+    returnToRepository();
+}
