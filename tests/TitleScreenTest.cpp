@@ -33,15 +33,18 @@ protected:
         engine.frame(0.0f);
         ASSERT_EQ(engine.currentState(), title);
         ASSERT_NE(title->backdropState(), nullptr);
+        start = heading(title->backdropState()->direction);
     }
     void TearDown() override { engine.shutdown(); }
     void frames(int n, float dt) {
         for (int i = 0; i < n; ++i) engine.frame(dt);
     }
-    float backdropHeading() const { return heading(title->backdropState()->direction); }
+    // How far the backdrop's view has turned since the test began.
+    float turnedSoFar() const { return turned(start, heading(title->backdropState()->direction)); }
 
     Engine& engine = Engine::instance();
     TitleScreen* title = nullptr;
+    float start = 0.0f;
 };
 
 }  // namespace
@@ -80,17 +83,15 @@ TEST_F(TitleScreenTest, SpaceFadesOutOnlyOnceTheTitleIsUpAndHandsOverOnBlack) {
 }
 
 TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBoxIsOpen) {
-    const Level& town = *title->backdropState()->levels[0];
-    const float start = backdropHeading();
     // The view starts turned 90 degrees from the town's own heading.
-    EXPECT_NEAR(turned(heading(Vec2(-1.0f, 0.0f)) + town.rotation, start), 90.0f, 1e-3f);
+    EXPECT_NEAR(turned(180.0f + title->backdropState()->levels[0]->rotation, start), 90.0f, 1e-3f);
 
     frames(48, SWING_FRAME);
     EXPECT_EQ(title->swing(), -90.0f);
-    EXPECT_NEAR(turned(start, backdropHeading()), -90.0f, 1e-3f);
+    EXPECT_NEAR(turnedSoFar(), -90.0f, 1e-3f);
     frames(48, SWING_FRAME);
     EXPECT_EQ(title->swing(), 0.0f);
-    EXPECT_NEAR(turned(start, backdropHeading()), 0.0f, 1e-3f);
+    EXPECT_NEAR(turnedSoFar(), 0.0f, 1e-3f);
 
     frames(4, SWING_FRAME);
     const float before = title->swing();
@@ -107,7 +108,7 @@ TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBox
     frames(1, SWING_FRAME);
     EXPECT_FALSE(engine.isExitBoxOpen());
     EXPECT_NEAR(title->swing(), -9.375f, 1e-4f);
-    EXPECT_NEAR(turned(start, backdropHeading()), -9.375f, 1e-3f);
+    EXPECT_NEAR(turnedSoFar(), -9.375f, 1e-3f);
 }
 
 // The fixture data holds no levels, so the backdrop's town is refused.
@@ -115,22 +116,16 @@ TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     ASSERT_TRUE(startEngineWithFixtureData());
     Engine& engine = Engine::instance();
     bool failed = false;
-    auto owned = std::make_unique<TitleScreen>(&failed);
-    TitleScreen* title = owned.get();
-    engine.changeState(std::move(owned));
+    engine.changeState(std::make_unique<TitleScreen>(&failed));
     const std::string log = captureLog([&] {
-        engine.frame(0.025f);
-        engine.present();
+        pushKeyDown(SDLK_SPACE, ' ');
+        for (int i = 0; i < 30; ++i) engine.frame(0.06f), engine.present();
     });
     EXPECT_TRUE(failed);
     EXPECT_NE(log.find("Level \"town\" refused"), std::string::npos) << log;
     EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), 1u);
-    EXPECT_EQ(title->backdropState(), nullptr);
+    // Nothing of the title runs on: nothing drawn, no game handed over.
     EXPECT_EQ(countPixels(0, 0, 640, 480, 0, 0, 0), 640 * 480);
-
-    // Nothing of the title runs on: no fade, no game handed over.
-    pushKeyDown(SDLK_SPACE, ' ');
-    for (int i = 0; i < 30; ++i) engine.frame(0.06f);
     EXPECT_EQ(engine.pendingState(), nullptr);
     EXPECT_FALSE(engine.isSpeedRunTimerRunning());
     engine.shutdown();
