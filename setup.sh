@@ -8,6 +8,9 @@ packages=(
   libsdl1.2-compat-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev
   libpugixml-dev libstb-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the installed game's test: a private X server, keys, screenshots, and
+  # the desktop's own checks of the menu entry and the metadata
+  xvfb xdotool imagemagick x11-utils desktop-file-utils appstream
 )
 
 missing=()

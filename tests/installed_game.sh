@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and plays the part of a desktop:
+# starts the installed game through its launcher (from another directory, on
+# a private X server, with no audio device), waits until it has drawn a
+# picture, then quits through the exit box, Escape and y, expecting status 0.
+#   tests/installed_game.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+xvfb=""
+game=""
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "installed game: $*" >&2
+    [ -f "$work/log" ] && sed 's/^/  game: /' "$work/log" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+launcher="$work/prefix/bin/ombrel"
+[ -x "$launcher" ] || fail "no launcher at $launcher"
+for f in share/applications/org.ombrel.Ombrel.desktop share/metainfo/org.ombrel.Ombrel.metainfo.xml \
+         share/icons/hicolor/256x256/apps/org.ombrel.Ombrel.png; do
+    [ -f "$work/prefix/$f" ] || fail "not installed: $f"
+done
+
+# A display nobody else holds; tests run side by side.
+display=""
+for d in $(seq 70 130); do
+    if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then display=":$d"; break; fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+
+export DISPLAY="$display" SDL_AUDIODRIVER=dummy XDG_CACHE_HOME="$work/cache"
+unset SDL_VIDEODRIVER
+(cd / && exec "$launcher") 2>"$work/log" &
+game=$!
+
+brightest() {
+    import -display "$display" -window root png:- 2>/dev/null | convert png:- -format '%[fx:maxima]' info: 2>/dev/null
+}
+drawn=""
+for _ in $(seq 150); do
+    kill -0 "$game" 2>/dev/null || { wait "$game" || true; game=""; fail "ended before drawing anything"; }
+    level=$(brightest || echo 0)
+    if awk -v v="$level" 'BEGIN { exit !(v > 0.3) }'; then drawn=yes; break; fi
+    sleep 0.2
+done
+[ -n "$drawn" ] || fail "drew nothing in 30 s"
+
+xdotool mousemove 320 240 key Escape
+sleep 0.5
+kill -0 "$game" 2>/dev/null || fail "Escape ended the game instead of asking"
+xdotool key y
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "still running 10 s after y in the exit box"
+status=0
+wait "$game" || status=$?
+game=""
+[ "$status" -eq 0 ] || fail "exit status $status"
+grep -q "Requesting Stop Main Loop" "$work/log" || fail "no stop in the log"
+echo "installed game: started through $launcher, drew its screen, quit with status 0"
