@@ -188,6 +188,21 @@ hhhhhhhhhdhssssshh
 
 # ------------------------------------------------------------------ lantern
 
+# the flame standing on its wick, brass collar below
+FLAME = """
+    ...FF...
+    ...FF...
+    ..FFFF..
+    ..FFFF..
+    .FFFFFF.
+    .FFFFFF.
+    .FFFFFF.
+    ..FFFF..
+    ...FF...
+    ...gg...
+    ..gggg..
+"""
+
 LANTERN_W, LANTERN_H = 56, 73
 FIST_LEFT, FIST_TOP = 21, 1          # the lantern fist, 20 x 15
 LANTERN_CX, CAP_TOP = 32, 23         # the lantern hangs below the fist
@@ -197,10 +212,10 @@ def lantern():
     c = Canvas(LANTERN_W, LANTERN_H)
     # forearm from the bottom left up to the wrist under the fist; the
     # lantern hangs in front of it
-    _sleeve(c, [(0, 73), (18, 73), (37, 19), (23, 17), (0, 54)], "right")
+    _sleeve(c, [(3, 73), (21, 73), (37, 19), (23, 17), (2, 62)], "right")
     _cuff(c, 23, 36, 15, 0.12, "right")
-    c.line(3, 61, 13, 53, "coat_dark")       # folds of the sleeve
-    c.line(6, 47, 16, 40, "coat_dark")
+    c.line(6, 62, 15, 55, "coat_dark")       # folds of the sleeve
+    c.line(10, 47, 19, 40, "coat_dark")
     cx, top = LANTERN_CX, CAP_TOP
     # the bail: a wire from each side of the cap straight up into the fist
     c.vline(cx - 7, FIST_TOP + 12, top, "iron")
@@ -225,15 +240,8 @@ def lantern():
         for x in (cx - 8, cx - 7, cx + 6, cx + 7):
             c.set(x, y, "iron_dark")
         c.set(cx - 8, y, "iron")
-    # the flame: a tongue of light on the wick, no dark parts in the glass
-    for y in range(g0 + 3, g1 - 3):
-        t = (y - (g0 + 3)) / float(g1 - 4 - (g0 + 3))     # 0 at the tip, 1 on the wick
-        half = 0.4 + 2.4 * min(1.0, t / 0.7) ** 0.8 * (1.0 if t < 0.75 else 0.7)
-        for x in range(cx - 4, cx + 4):
-            if abs(x + 0.5 - cx) <= half:
-                c.set(x, y, "flame_light")
-    c.hline(cx - 1, cx, g1 - 3, "glow")           # the wick's brass collar
-    c.hline(cx - 2, cx + 1, g1 - 2, "glow")
+    # the flame: a drop of light on the wick, no dark parts in the glass
+    stamp(c, FLAME, cx - 4, g0 + 5, {"F": "flame_light", "g": "glow"})
     # the base: a band of iron, lit from the glass above
     c.hline(cx - 10, cx + 9, g1 + 1, "iron_light")
     for y in range(g1 + 2, g1 + 5):
