@@ -168,21 +168,21 @@ KNIFE_FIST = """
 .nnsssssssssssSh..
 .khhhhhhhssssssh..
 ..kkkkkkkhhsssssh.
-.SSSSSSSSSdsssssh.
-Sssssssssshdssssh.
-hhhhhhhhhhdhsssshh
-.dddddddddSssssshh
-.SSSSSSSSShsssssh.
-Sssssssssshdssssh.
-hhhhhhhhhdhssssshh
-.ddddddddSsssssshh
-..SSSSSSShssssshh.
-.Sssssssshdssssh..
-.hhhhhhhdhsssshh..
-..ddddddSssssshh..
-...SSSSShsssshh...
-...hssssdhsshh....
-....hhhhhhhhh.....
+.SSSsssssshSsssshh
+SSsssssssshSsssshh
+hssssssssshsssssh.
+.ddddddhhddSssssh.
+.SSSssssshSsssssh.
+SSssssssshSsssshh.
+hssssssshhsssssh..
+.dddddhhddSsssshh.
+..SSsssshSssssshh.
+.SSsssssshsssssh..
+.hsssssshhssssh...
+..ddddhhdSssssh...
+...SSsssSssshh....
+...hsssshhshh.....
+....hhhhhhhh......
 """
 
 
