@@ -13,7 +13,7 @@ from common.palette import rgb                      # noqa: E402
 from common.pixelart import grid, save_png          # noqa: E402
 import hands                                        # noqa: E402
 import marks                                        # noqa: E402
-from panels import FILL, board, panel                     # noqa: E402
+from panels import FILL, header, panel              # noqa: E402
 
 IMAGES = "data/images/"
 
@@ -44,12 +44,14 @@ ARROW_UP = """
 """
 
 # the option marker: as tall as a capital, its point level with the middle
+# and aimed at the selected text beside it (the file keeps the name the game
+# loads it by)
 ARROW_LEFT = """
-    ..#
-    .##
+    #..
+    ##.
     ###
-    .##
-    ..#
+    ##.
+    #..
 """
 
 # the input box's caret: a bar as tall as a capital, with the typing line's
@@ -113,8 +115,8 @@ def main():
     # the input box: a sunken line for the typed text (drawn at +45, +53)
     save_png(panel(600, 100, seed="inputBox.png", field=(35, 48, 530, 36)),
              IMAGES + "inputBox.png")
-    # the answer entry's header: a board with the question at (+10, +13)
-    save_png(board(600, 55, seed="inputBoxTop.png"), IMAGES + "inputBoxTop.png")
+    # the answer entry's header: a plain field with the question at (+10, +13)
+    save_png(header(600, 55), IMAGES + "inputBoxTop.png")
     save_png(Image.new("RGB", (640, 80), rgb("black")), IMAGES + "black_layers.png")
     arrows()
     icon()

@@ -4,11 +4,14 @@ right, and the same knife hand bloodied.
 Drawn on a grid of palette names at a third of their size and tripled, so
 they share the world's chunky pixels. Cyan is see-through. Every solid part
 gets a one-pixel ink outline so the hands read against bright grass and dark
-rock alike; the lantern's glow is a dithered halo laid on the see-through
-pixels around it, so the world shows through between its dots.
-"""
-import math
+rock alike. The fists are drawn pixel by pixel below; the lantern has no
+halo around it (nothing else in the game glows past its own outline), its
+light shows on the glass and on the sleeve beside it.
 
+Both images stand on the bottom edge of the screen and the message panel
+covers them from 120 pixels above it: the fists, the guard and the bail sit
+in the top 30 rows so that what shows above the panel is still a hand.
+"""
 from PIL import Image
 
 from common.palette import CYAN, rgb
@@ -16,10 +19,6 @@ from common.pixelart import save_png
 
 SCALE = 3
 CLEAR = None
-
-# 4x4 ordered dither thresholds (0..15)
-BAYER = ((0, 8, 2, 10), (12, 4, 14, 6), (3, 11, 1, 9), (15, 7, 13, 5))
-
 
 class Canvas:
     def __init__(self, w, h):
@@ -89,6 +88,22 @@ class Canvas:
         return img.resize((self.w * SCALE, self.h * SCALE), Image.NEAREST)
 
 
+# Letters of the hand drawings below; '.' leaves the pixel as it was.
+LEGEND = {"S": "skin_light", "s": "skin", "h": "skin_shadow", "d": "skin_dark",
+          "n": "plaster_light", "k": "ink"}
+
+
+def stamp(c, drawing, left, top, legend=LEGEND):
+    rows = [line.strip() for line in drawing.strip("\n").splitlines() if line.strip()]
+    for y, row in enumerate(rows):
+        if len(row) != len(rows[0]):
+            raise ValueError("row %d of a hand drawing is %d wide, expected %d" % (y, len(row), len(rows[0])))
+        for x, ch in enumerate(row):
+            if ch != ".":
+                c.set(left + x, top + y, legend[ch])
+    return len(rows[0]), len(rows)
+
+
 def _sleeve(c, points, lit_side):
     """A coat sleeve: dark on the side away from the light, a warm rim on the
     side facing the lantern."""
@@ -105,221 +120,217 @@ def _sleeve(c, points, lit_side):
     c.polygon(points, shade)
 
 
-# --------------------------------------------------------------------- fist
+def _cuff(c, x0, x1, y, slope, lit_side):
+    """The sleeve's turned-back cuff at the wrist: a light band three pixels
+    deep following the slant of the forearm, its edge an ink line over the
+    sleeve below."""
+    for x in range(x0, x1 + 1):
+        dy = int(round((x - x0) * slope))
+        u = (x - x0) / max(1, x1 - x0)
+        lit = u < 0.15 if lit_side == "left" else u > 0.85
+        c.set(x, y + dy, "coat_warm" if lit else "coat_light")
+        c.set(x, y + dy + 1, "coat_warm" if lit else "coat_light")
+        c.set(x, y + dy + 2, "coat_light" if lit else "coat")
+        c.set(x, y + dy + 3, "ink")
 
-def fist(c, left, top, mirror=False):
-    """A right fist (left fist when mirrored) seen from behind, gripping
-    something upright: four fingers stacked, their knuckles on the outer side
-    catching light, their tips curled in toward the centre of the view, the
-    thumb lying over the top. 18 x 19 pixels at (left, top). Notches left
-    see-through between the fingers become ink in the outline pass."""
-    w, h = 18, 19
 
-    def put(x, y, name):
-        c.set(left + (w - 1 - x if mirror else x), top + y, name)
+# --------------------------------------------------------------------- fists
 
-    # the back of the hand and fingers
-    for y in range(3, h):
-        for x in range(0, w):
-            put(x, y, "skin")
-    bands = [(5, 7), (9, 11), (13, 15), (17, 18)]      # rows of each finger
-    for y0, y1 in bands:
-        for y in range(y0, y1 + 1):
-            # each finger rounded: lit along its top, shadowed underneath
-            tone = "skin_light" if y == y0 else ("skin_shadow" if y == y1 else "skin")
-            for x in range(2, w - 2):
-                put(x, y, tone)
-            put(0, y, "skin_shadow")                    # curled finger tips
-            put(1, y, "skin_shadow" if y == y1 else "skin")
-            put(w - 2, y, "skin_light" if y == y0 else "skin")
-            put(w - 1, y, "skin_light" if y < y1 else "skin_shadow")
-        put(0, y0, CLEAR)                               # round the finger ends
-        put(w - 1, y1, CLEAR) if y1 < h - 1 else None
-        put(2, y0, "skin_light")                        # light on each fingertip
-        put(w - 4, y0, "skin_light")
-        put(w - 3, y0, "skin_light")
-        crease = y1 + 1
-        if crease < h:
-            for x in range(1, w - 1):
-                put(x, crease, "skin_dark" if x < w - 5 else "skin_shadow")
-            put(0, crease, CLEAR)
-            put(w - 1, crease, CLEAR)
-    # the thumb over the top, its tip toward the centre
-    for y in range(0, 5):
-        x0 = {0: 3, 1: 1, 2: 0, 3: 0, 4: 1}[y]
-        x1 = {0: 11, 1: 13, 2: 14, 3: 14, 4: 13}[y]
-        for x in range(x0, x1 + 1):
-            put(x, y, "skin_light" if y < 2 else "skin")
-    for x in range(1, 14):
-        put(x, 5, "skin_dark")
-    put(w - 3, 3, "skin_shadow"), put(w - 2, 3, "skin_shadow"), put(w - 1, 3, CLEAR)
-    put(w - 2, 4, "skin"), put(w - 1, 4, "skin")
-    for x, y in ((1, 2), (2, 2), (1, 3), (2, 3)):
-        put(x, y, "plaster_light")                      # thumb nail
-    put(3, 3, "skin_shadow")
+# The left fist from behind, holding the bail: the curled fingers over the
+# top, pinky on the left, their knuckle row across the middle, the thumb on
+# the right hooked over the index finger with its nail showing.
+LANTERN_FIST = """
+.....SSS.SSS.SS.....
+..SS.SssdSssdSsS....
+.SssdsssdsssdsSkk...
+.SssdsssdsssdSknnkS.
+.hssdsssdsssdknnsssS
+.hhhdhhhdhhhkhhssssh
+.dSSddSSSddSSSdhsssh
+.hShhsShhsSShhshsssh
+.hsssssssssssssshsh.
+.hsSSSsssssssssssh..
+.hsSSssssssssssssh..
+.hssssssssssssssh...
+.hhsssssssssssshh...
+..hhhssssssssshh....
+...hhhhhhhhhhhh.....
+"""
+
+# The right fist round the knife's handle, seen from the inside: the thumb
+# across the top with its nail at the tip, over the index finger; four
+# fingers below it, shorter toward the pinky, their knuckles down the left;
+# the back of the hand on the right, rounding into the wrist.
+KNIFE_FIST = """
+.....SSSSSSS......
+...SSsssssssSS....
+.nnSsssssssssSs...
+.nnsssssssssssSh..
+.khhhhhhhssssssh..
+..kkkkkkkhhsssssh.
+.SSSsssssshSsssshh
+SSsssssssshSsssshh
+hssssssssshsssssh.
+.ddddddhhddSssssh.
+.SSSssssshSsssssh.
+SSssssssshSsssshh.
+hssssssshhsssssh..
+.dddddhhddSsssshh.
+..SSsssshSssssshh.
+.SSsssssshsssssh..
+.hsssssshhssssh...
+..ddddhhdSssssh...
+...SSsssSssshh....
+...hsssshhshh.....
+....hhhhhhhh......
+"""
 
 
 # ------------------------------------------------------------------ lantern
 
+# the flame standing on its wick, brass collar below
+FLAME = """
+    ...FF...
+    ...FF...
+    ..FFFF..
+    ..FFFF..
+    .FFFFFF.
+    .FFFFFF.
+    .FFFFFF.
+    ..FFFF..
+    ...FF...
+    ...gg...
+    ..gggg..
+"""
+
+LANTERN_W, LANTERN_H = 56, 73
+FIST_LEFT, FIST_TOP = 21, 1          # the lantern fist, 20 x 15
+LANTERN_CX, CAP_TOP = 32, 23         # the lantern hangs below the fist
+
+
 def lantern():
-    c = Canvas(50, 70)
-    cx = 23
-    # forearm from the bottom edge up to the fist, behind the lantern
-    _sleeve(c, [(0, 70), (19, 70), (24, 42), (25, 20), (10, 19), (2, 42)], "right")
-    c.hline(10, 25, 19, "coat_light")
-    c.hline(10, 25, 20, "coat_light")
-    c.hline(10, 25, 22, "coat_dark")
-    c.line(4, 50, 14, 44, "coat_dark")       # folds of the sleeve
-    c.line(2, 62, 12, 57, "coat_dark")
-    # the bail stands edge-on: one wire from the fist down to the cap ring
-    c.vline(cx, 14, 21, "iron_dark")
-    c.vline(cx + 1, 14, 21, "iron")
-    fist(c, cx - 9, 0, mirror=True)
-    # vented cap
-    for y in range(22, 30):
-        half = 3 + (y - 22)
-        for x in range(cx - half, cx + half + 1):
-            name = "iron_dark"
-            if x < cx - half + 2:
-                name = "iron"
-            if y == 27 and (x - cx) % 3 == 0:
-                name = "ink"
-            c.set(x, y, name)
-    c.hline(cx - 2, cx + 2, 21, "iron")
-    c.hline(cx - 11, cx + 11, 30, "iron")
-    c.hline(cx - 11, cx + 11, 31, "iron_dark")
-    # glass globe, full of light
-    top, bottom = 32, 50
-    for y in range(top, bottom + 1):
-        half = int(round(8 + 2.5 * math.sin(math.pi * (y - top) / (bottom - top))))
-        for x in range(cx - half, cx + half + 1):
-            d = abs(x - cx) / half
-            name = "flame" if d < 0.55 else "glow"
-            if d > 0.9:
-                name = "wood_light"
-            c.set(x, y, name)
-        if top + 3 < y < bottom - 4:
-            c.set(cx - half + 2, y, "flame_light")
-    # the flame
-    for y in range(36, 47):
-        t = (y - 36) / 10
-        half = int(round(2.6 * math.sin(math.pi * min(1.0, t * 1.15)) ** 0.8))
-        for x in range(cx - half, cx + half + 1):
-            c.set(x, y, "flame_light" if abs(x - cx) < half or half == 0 else "flame")
-    c.set(cx, 35, "flame_light")
-    c.hline(cx - 2, cx + 2, 47, "iron_dark")   # wick holder
-    c.hline(cx - 1, cx + 1, 48, "iron_dark")
-    # guard wires in front of the glass
-    for x in (cx - 6, cx + 6):
-        c.vline(x, top, bottom, "iron_dark")
-    c.hline(cx - 9, cx + 9, 41, "iron_dark")
-    for x in (cx - 1, cx, cx + 1):
-        c.set(x, 41, "flame_light")
-    # fuel tank, lit from the flame above
-    for y in range(51, 60):
-        half = 12 if 52 <= y <= 58 else 11
-        for x in range(cx - half, cx + half + 1):
-            u = (x - (cx - half)) / (2 * half)
-            name = "iron" if 0.15 < u < 0.7 else ("iron_light" if u <= 0.15 else "iron_dark")
-            if y == 51:
-                name = "glow"
-            if y == 59:
-                name = "iron_dark"
-            c.set(x, y, name)
-    c.hline(cx - 9, cx + 9, 54, "iron_dark")
+    c = Canvas(LANTERN_W, LANTERN_H)
+    # forearm from the bottom left up to the wrist under the fist; the
+    # lantern hangs in front of it
+    _sleeve(c, [(3, 73), (21, 73), (37, 19), (23, 17), (2, 62)], "right")
+    _cuff(c, 23, 36, 15, 0.12, "right")
+    c.line(6, 62, 15, 55, "coat_dark")       # folds of the sleeve
+    c.line(10, 47, 19, 40, "coat_dark")
+    cx, top = LANTERN_CX, CAP_TOP
+    # the bail: a wire from each side of the cap straight up into the fist
+    c.vline(cx - 7, FIST_TOP + 12, top, "iron")
+    c.vline(cx + 6, FIST_TOP + 12, top, "iron")
+    # roof, ring and the stubs where the bail is hooked on
+    for y in range(top, top + 5):
+        half = 4 + (y - top) * 5 // 4
+        for x in range(cx - half, cx + half):
+            c.set(x, y, "iron" if x < cx - half + 2 else "iron_dark")
+    c.hline(cx - 3, cx + 2, top - 1, "iron_dark")
+    c.hline(cx - 10, cx + 9, top + 5, "iron_light")
+    c.hline(cx - 10, cx + 9, top + 6, "iron")
+    for dx in (-7, 6):
+        c.set(cx + dx, top, "iron_light")
+    # the glass box: dark posts at the corners, lit glass, the flame inside
+    g0, g1 = top + 7, top + 25
+    for y in range(g0, g1 + 1):
+        for x in range(cx - 8, cx + 8):
+            d = abs(x + 0.5 - cx) / 8.0
+            c.set(x, y, "flame" if d < 0.6 else "glow")
+        c.set(cx - 6, y, "flame_light" if g0 + 2 <= y <= g1 - 3 else "glow")
+        for x in (cx - 8, cx - 7, cx + 6, cx + 7):
+            c.set(x, y, "iron_dark")
+        c.set(cx - 8, y, "iron")
+    # the flame: a drop of light on the wick, no dark parts in the glass
+    stamp(c, FLAME, cx - 4, g0 + 5, {"F": "flame_light", "g": "glow"})
+    # the base: a band of iron, lit from the glass above
+    c.hline(cx - 10, cx + 9, g1 + 1, "iron_light")
+    for y in range(g1 + 2, g1 + 5):
+        for x in range(cx - 10, cx + 10):
+            u = (x - (cx - 10)) / 19.0
+            c.set(x, y, "iron_light" if u < 0.15 else ("iron" if u < 0.7 else "iron_dark"))
+    c.hline(cx - 9, cx + 8, g1 + 5, "iron_dark")
+    stamp(c, LANTERN_FIST, FIST_LEFT, FIST_TOP)
     c.outline()
-    # the glow: dithered rings on the see-through pixels around the glass
-    gx, gy = cx, 41
-    for y in range(c.h):
-        for x in range(c.w):
-            if c.px[y][x] is not CLEAR:
-                continue
-            r = math.hypot((x - gx) / 25.0, (y - gy) / 24.0)
-            if r >= 1.0:
-                continue
-            level = (1.0 - r) ** 1.3 * 22          # density, 0..~22
-            if level > BAYER[y % 4][x % 4]:
-                c.px[y][x] = "flame" if r < 0.45 else "glow"
     return c
 
 
 # -------------------------------------------------------------------- knife
 
-BLADE_TOP, BLADE_BOTTOM = 1, 27
+KNIFE_W, KNIFE_H = 46, 73
+KFIST_LEFT, KFIST_TOP = 12, 17       # the knife fist, 18 x 21
+BLADE_TOP, BLADE_BOTTOM = 0, 14
+SPINE = 22                           # the blade's straight back
+GUARD = BLADE_BOTTOM + 1
 
 
 def blade_span(y):
-    """Left (edge) and right (spine) column of the blade on row y: a drop
-    point, the edge sweeping up to the tip near the spine."""
-    t = (BLADE_BOTTOM - y) / float(BLADE_BOTTOM - BLADE_TOP)   # 0 at the bolster, 1 at the tip
-    right = int(round(27 - 2.0 * t))
-    left = int(round(19 + 1.5 * t + 4.5 * max(0.0, (t - 0.55) / 0.45) ** 1.6))
-    return min(left, right), right
+    """Edge and spine column of the blade on row y: a straight back, the edge
+    parallel to it up to the belly, then sweeping up to the point."""
+    t = (BLADE_BOTTOM - y) / float(BLADE_BOTTOM - BLADE_TOP)   # 0 at the guard, 1 at the tip
+    left = SPINE - 5 + int(round(5 * max(0.0, (t - 0.5) / 0.5) ** 1.8))
+    return min(left, SPINE), SPINE
 
 
 def knife_hand():
-    c = Canvas(46, 70)
+    c = Canvas(KNIFE_W, KNIFE_H)
     # forearm from the bottom right, lit on its left by the lantern
-    _sleeve(c, [(20, 70), (46, 70), (44, 52), (36, 43), (18, 44), (16, 56)], "left")
-    c.hline(17, 36, 45, "coat_light")
-    c.hline(17, 36, 46, "coat_light")
-    c.hline(17, 37, 48, "coat_dark")
-    c.line(25, 56, 36, 60, "coat_dark")      # folds of the sleeve
-    c.line(27, 64, 38, 67, "coat_dark")
+    _sleeve(c, [(19, 73), (46, 73), (43, 50), (34, 38), (21, 39), (18, 54)], "left")
+    _cuff(c, 20, 33, 37, -0.08, "left")
+    c.line(25, 55, 37, 59, "coat_dark")      # folds of the sleeve
+    c.line(27, 65, 39, 68, "coat_dark")
+    # the handle's end below the fist: dark wood, lit on the left
+    for y in range(KFIST_TOP + 19, KFIST_TOP + 25):
+        for x in range(15, 20):
+            c.set(x, y, "wood_light" if x < 16 else ("wood" if x < 18 else "wood_dark"))
+    c.hline(16, 18, KFIST_TOP + 25, "wood_dark")
+    c.set(17, KFIST_TOP + 23, "iron_light")      # the rivet through the tang
+    # the blade: straight back, flat, a bright edge bevel
     for y in range(BLADE_TOP, BLADE_BOTTOM + 1):
         left, right = blade_span(y)
         for x in range(left, right + 1):
             if x == left:
+                name = "cloth_white"
+            elif x == left + 1 and right - left > 2:
                 name = "iron_light"
             elif x == right:
                 name = "iron_dark"
-            elif x - left <= 1 and y > 4:
-                name = "cloth_white"
             else:
                 name = "iron"
             c.set(x, y, name)
-    c.line(21, 25, 23, 9, "iron_light")      # the grind line
-    # bolster
-    c.hline(17, 29, BLADE_BOTTOM + 1, "iron_light")
-    c.hline(17, 29, BLADE_BOTTOM + 2, "iron_dark")
-    fist(c, 14, BLADE_BOTTOM + 2)
-    # pommel below the fist
-    c.hline(20, 28, BLADE_BOTTOM + 20, "wood")
-    c.hline(20, 28, BLADE_BOTTOM + 21, "wood_dark")
+    # the guard across the top of the fist
+    c.hline(14, 26, GUARD, "iron_light")
+    c.hline(14, 26, GUARD + 1, "iron_dark")
+    c.set(14, GUARD + 1, "iron")
+    stamp(c, KNIFE_FIST, KFIST_LEFT, KFIST_TOP)
     c.outline()
     return c
 
 
 def bloody(c):
-    """The same hand after the deed: blood over the tip and along the edge,
-    running down toward the bolster, smeared over the knuckles and thumb."""
+    """The same hand after the deed: blood over the point and along the
+    edge, running down toward the guard, drops on the knuckles and thumb."""
     for y in range(BLADE_TOP, BLADE_BOTTOM + 1):
         left, right = blade_span(y)
         t = (BLADE_BOTTOM - y) / float(BLADE_BOTTOM - BLADE_TOP)
-        reach = int(round(1 + 6 * max(0.0, t - 0.3)))       # wider toward the tip
-        for x in range(left, min(right, left + reach) + 1):
+        reach = int(round(0.5 + 5 * max(0.0, t - 0.35)))      # wider toward the point
+        for x in range(left, min(right - 1, left + reach) + 1):
             name = "blood"
             if (x * 7 + y * 3) % 5 == 0:
                 name = "blood_light"
             elif x == left + reach:
                 name = "blood_dark"
             c.set(x, y, name)
-    # runs down the edge to the bolster
-    for y in range(14, BLADE_BOTTOM + 1):
+    for y in range(5, BLADE_BOTTOM + 1):          # runs down the edge
         left, _ = blade_span(y)
-        c.set(left + 1, y, "blood" if y % 4 else "blood_dark")
-    for y in range(17, 24):
-        left, _ = blade_span(y)
-        c.set(left + 3, y, "blood_dark")
-    top = BLADE_BOTTOM + 2
-    for dx, dy, name in ((17, 1, "blood"), (18, 1, "blood_dark"), (18, 2, "blood"),
-                         (19, 4, "blood"), (19, 5, "blood_dark"), (18, 8, "blood"),
-                         (19, 9, "blood"), (19, 10, "blood_dark"), (17, 12, "blood"),
-                         (4, 1, "blood"), (5, 1, "blood_dark"), (6, 2, "blood"),
-                         (10, 6, "blood_dark"), (11, 6, "blood"), (9, 11, "blood"),
-                         (12, 15, "blood_dark"), (7, 1, "blood_light")):
-        if c.get(13 + dx, top + dy) not in (CLEAR, "ink"):
-            c.set(13 + dx, top + dy, name)
+        if y % 3:
+            c.set(left + 1, y, "blood" if y % 4 else "blood_dark")
+    for dx, dy, name in ((0, 7, "blood"), (1, 7, "blood_dark"), (0, 11, "blood_dark"),
+                         (1, 11, "blood"), (2, 15, "blood"), (1, 18, "blood_dark"),
+                         (2, 2, "blood"), (3, 3, "blood_dark"), (6, 1, "blood"),
+                         (7, 1, "blood_light"), (9, 12, "blood"), (5, 16, "blood_dark"),
+                         (12, 6, "blood")):
+        if c.get(KFIST_LEFT + dx, KFIST_TOP + dy) not in (CLEAR, "ink"):
+            c.set(KFIST_LEFT + dx, KFIST_TOP + dy, name)
     return c
 
 

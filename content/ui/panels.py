@@ -135,38 +135,20 @@ def sunken_field(image, x, y, w, h):
                 px[xx, yy] = rgb("panel_well")
 
 
-def board(width, height, seed):
-    """A plain dark plank with an ink edge and iron studs at its ends: the
-    header that stands on top of the message box with the question written
-    straight onto the wood."""
-    rng = random.Random(seed)
+def header(width, height):
+    """The answer entry's header on top of the message box: the box's own
+    flat fill behind the white question, in a thin frame of the same wood
+    (6 px, so the question at +10 stands clear of it)."""
     hw, hh = (width + 1) // 2, (height + 1) // 2
-    names = [["wood_dark"] * hw for _ in range(hh)]
-    # grain: long thin streaks, kept faint so white text reads over them
-    for _ in range(hw * hh // 40):
-        y = rng.randrange(2, hh - 2)
-        x = rng.randrange(hw)
-        run = rng.randrange(6, 24)
-        tone = rng.choice(("wood", "shadow", "wood"))
-        for i in range(x, min(hw - 1, x + run)):
-            names[y][i] = tone
-    for x in range(hw):
-        names[0][x] = "ink"
-        names[1][x] = "wood_light"
-        names[hh - 2][x] = "shadow"
-        names[hh - 1][x] = "ink"
+    names = [[FILL] * hw for _ in range(hh)]
     for y in range(hh):
-        names[y][0] = names[y][hw - 1] = "ink"
-        if 0 < y < hh - 1:
-            names[y][1] = "wood"
-            names[y][hw - 2] = "shadow"
-    for sx in (3, hw - 6):
-        for sy in (3, hh - 6):
-            for dy in range(3):
-                for dx in range(3):
-                    names[sy + dy][sx + dx] = "iron_dark"
-            names[sy][sx] = "iron_light"
-            names[sy][sx + 1] = names[sy + 1][sx] = "iron"
+        for x in range(hw):
+            d_top, d_bottom, d_left, d_right = y, hh - 1 - y, x, hw - 1 - x
+            d = min(d_top, d_bottom, d_left, d_right)
+            if d == 0 or d == 2:
+                names[y][x] = "ink"
+            elif d == 1:
+                names[y][x] = "wood_light" if d == d_top else ("wood_dark" if d == d_bottom else "wood")
     image = Image.new("RGB", (hw, hh))
     px = image.load()
     for y in range(hh):
