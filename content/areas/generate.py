@@ -73,6 +73,10 @@ MAP_COLOURS = {
     "textures/cave_props.png": (130, 90, 50),
     "textures/cave_floor_blood.png": (150, 20, 20),
     "textures/cave_hole.png": (220, 180, 40),
+    "textures/cave_light_north.png": (236, 236, 210),
+    "textures/cave_light_south.png": (224, 224, 190),
+    "textures/cave_floor_02.png": (64, 58, 52),
+    "textures/cave_floor_03.png": (56, 56, 60),
 }
 for _i in range(1, 16):
     MAP_COLOURS["textures/cave_rock_%02d.png" % _i] = (80 + 8 * _i, 72 + 6 * _i, 68 + 5 * _i)

@@ -53,6 +53,10 @@ TEXTURES = {
 # first of them the one the tally marks are carved into.
 for _i in range(1, 16):
     TEXTURES["textures/cave_rock_%02d.png" % _i] = (1, "dark wet rock face, variant %d" % _i)
+# The cave mouth is three cells wide: its middle is cave_light.png, these
+# its two shoulders, so that one arch of daylight spans them.
+TEXTURES["textures/cave_light_north.png"] = (2, "the mouth's north shoulder: daylight closing against rock")
+TEXTURES["textures/cave_light_south.png"] = (2, "the mouth's south shoulder: daylight closing against rock")
 
 # file below data/images/ -> what it shows (64 x 64)
 SPRITES = {
@@ -90,3 +94,5 @@ SPRITES = {
     "sprites/tools.png": "a pick and a chisel leaning against the wall",
     "sprites/lantern_post.png": "a dim lantern hanging from a post: light in the cave",
 }
+TEXTURES["textures/cave_floor_02.png"] = (1, "the cave floor without standing water")
+TEXTURES["textures/cave_floor_03.png"] = (1, "the cave floor with two puddles")
