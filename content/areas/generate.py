@@ -77,6 +77,22 @@ MAP_COLOURS = {
     "textures/cave_light_south.png": (224, 224, 190),
     "textures/cave_floor_02.png": (64, 58, 52),
     "textures/cave_floor_03.png": (56, 56, 60),
+    "textures/trees_02.png": (30, 84, 44),
+    "textures/trees_03.png": (34, 80, 40),
+    "textures/trees_04.png": (26, 76, 36),
+    "textures/trees_road.png": (120, 96, 60),
+    "textures/cliff_02.png": (114, 108, 104),
+    "textures/cliff_03.png": (106, 100, 96),
+    "textures/road_02.png": (144, 114, 74),
+    "textures/road_03.png": (136, 106, 66),
+    "textures/hay_02.png": (214, 194, 104),
+    "textures/hay_03.png": (206, 186, 96),
+    "textures/cabin_door_1.png": (160, 60, 40),
+    "textures/room_panelled.png": (180, 160, 130),
+    "textures/room_planks_painted.png": (60, 92, 128),
+    "textures/cabin_door_2.png": (40, 36, 40),
+    "textures/cabin_door_3.png": (60, 110, 70),
+    "textures/cabin_door_4.png": (60, 90, 130),
 }
 for _i in range(1, 16):
     MAP_COLOURS["textures/cave_rock_%02d.png" % _i] = (80 + 8 * _i, 72 + 6 * _i, 68 + 5 * _i)

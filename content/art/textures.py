@@ -47,7 +47,7 @@ def road(rng):
     c = Canvas(W, 64)
     f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
     f = normalise(f + rng.random((64, W)) * 0.25)
-    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.22, 0.6, 0.9])
+    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.1, 0.6, 0.9])
     for _ in range(7):                       # hoof prints
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
         c.rect(x, y, x + 2, y + 2, "mud")
@@ -120,22 +120,23 @@ def field(rng):
 
 
 def hay(rng):
+    """Trampled straw over earth. Long soft patches and scattered single
+    straws, no fine regular grain: at a distance a fine grain beats against
+    the 64-texel repeat into a moire."""
     c = Canvas(W, 64)
-    f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
-    c.tones(f, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.25, 0.5, 0.8])
-    # a mat of short stalks lying mostly one way, light over dark
-    for _ in range(420):
+    f = fbm(W, 64, rng, ((32, 0.5), (16, 0.3), (8, 0.2)))
+    c.tones(f, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.1, 0.4, 0.9])
+    for _ in range(90):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        ang = rng.normal(0.5, 0.6)
-        n = int(rng.integers(3, 7))
-        col = ["straw", "parchment", "thatch", "straw_dark", "parchment_dark"][int(rng.integers(0, 5))]
+        ang = rng.random() * np.pi
+        n = int(rng.integers(4, 9))
+        col = ["parchment", "straw_dark", "thatch", "parchment_dark"][int(rng.integers(0, 4))]
         for i in range(n):
             c.px(int(round(x + np.cos(ang) * i)), int(round(y + np.sin(ang) * i)) % 64, col)
-        c.px(int(round(x + np.cos(ang) * n)), int(round(y + np.sin(ang) * n + 1)) % 64, "earth")
-    for _ in range(6):
+    for _ in range(5):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        c.px(x, y, "mud")
-        c.px(x + 1, y, "earth")
+        c.rect(x, y, x + 3, y + 2, "earth")
+        c.px(x + 1, y, "mud")
     return c
 
 
@@ -252,7 +253,7 @@ def cabin_wall(rng):
     return c
 
 
-def cabin_door(rng):
+def cabin_door(rng, paint=None):
     c, ground = cabin_base(rng)
     x0, x1, top = 18, 46, 76
     c.rect(x0 - 2, top - 3, x1 + 2, ground, "wood_dark")          # frame
@@ -260,9 +261,9 @@ def cabin_door(rng):
     c.hline(x0 - 3, x1 + 3, top - 4, "wood_light")
     for x in range(x0, x1):
         plank = (x - x0) // 7
-        col = "wood" if (x - x0) % 7 else "wood_dark"
+        col = (paint or "wood") if (x - x0) % 7 else "wood_dark"
         c.vline(x, top, ground, col)
-        if (x - x0) % 7 == 1:
+        if (x - x0) % 7 == 1 and paint is None:
             c.vline(x, top, ground, "wood_light")
     for y in (top + 8, ground - 10):                                 # ledges
         c.rect(x0, y, x1, y + 3, "wood_dark")
@@ -272,6 +273,46 @@ def cabin_door(rng):
     c.rect(x0 - 4, ground, x1 + 4, ground + 3, "stone_light")        # step
     c.hline(x0 - 4, x1 + 4, ground + 3, "stone_dark")
     return c
+
+
+def cabin_door_mark(mark, paint):
+    """The door of one cabin: its own paint and one mark beside or on it, so
+    the four cabins are told apart from the street."""
+    def make(rng):
+        c = cabin_door(rng_for("textures/cabin_door.png"), paint)
+        ground = 128 - 6
+        if mark == "sign":           # the cook's: a board with a pot, on a bracket
+            c.rect(48, 60, 62, 62, "iron_dark")
+            c.vline(50, 62, 66, "iron_dark"); c.vline(60, 62, 66, "iron_dark")
+            c.rect(48, 66, 63, 78, "wood_light")
+            c.rect(49, 67, 62, 77, "wood")
+            c.rect(52, 70, 59, 75, "iron_dark")
+            c.hline(51, 60, 70, "iron")
+            c.px(55, 69, "iron"); c.px(56, 68, "plaster_light")
+        elif mark == "wreath":       # the widow's: a dark wreath with a ribbon
+            cx, cy = 32, 88
+            for y in range(cy - 7, cy + 8):
+                for x in range(cx - 7, cx + 8):
+                    d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+                    if 4 <= d <= 7:
+                        c.px(x, y, "grass_dark" if (x + y) % 3 else "night")
+            c.rect(30, cy + 6, 34, cy + 14, "cloth_black")
+            c.px(29, cy + 14, "cloth_black"); c.px(34, cy + 14, "cloth_black")
+        elif mark == "board":        # the hall's: a notice board by the door
+            c.rect(49, 74, 62, 100, "wood_dark")
+            c.rect(50, 75, 61, 99, "wood_light")
+            for y, w in ((78, 9), (81, 7), (84, 9), (87, 6), (91, 8), (94, 5)):
+                c.hline(51, 51 + w, y, "parchment")
+            c.rect(52, 78, 58, 80, "parchment"); c.px(55, 77, "blood")
+        elif mark == "pots":         # the mother's: flower pots on the step
+            for x0, bloom in ((4, "cloth_red"), (9, "flame"), (50, "cloth_purple"), (56, "flame")):
+                c.rect(x0, ground - 6, x0 + 5, ground, "cloth_orange")
+                c.hline(x0, x0 + 5, ground - 6, "flame")
+                c.rect(x0 + 1, ground - 10, x0 + 4, ground - 6, "grass")
+                c.px(x0 + 2, ground - 11, bloom); c.px(x0 + 1, ground - 10, bloom)
+                c.px(x0 + 3, ground - 9, bloom)
+        return c
+    return make
 
 
 def cabin_window(rng):
@@ -330,22 +371,48 @@ def stone_courses(c, top, bottom, rng, course=8):
         c.hline(0, W, y1 - 1, "stone_dark")
 
 
+EAVE = 40       # the church's walls end here; above is sky or the bell cote
+
+
 def church_base(rng):
     c = Canvas(W, 192)
-    stone_courses(c, 10, 192, rng, course=11)
-    # a cornice at the top with cyan sky above its crenels
-    c.rect(0, 0, W, 10, "cyan")
-    for x in range(0, W, 16):
-        c.rect(x, 0, x + 10, 6, "stone")
-        c.hline(x, x + 10, 0, "stone_light")
-        c.vline(x + 9, 0, 6, "stone_dark")
-    c.rect(0, 6, W, 10, "stone_light")
-    c.hline(0, W, 9, "stone_dark")
-    c.hline(0, W, 10, "shadow")
+    stone_courses(c, EAVE, 192, rng, course=11)
+    # a plain coping and the slate roof slope behind it, sky above
+    c.rect(0, 0, W, EAVE, "cyan")
+    c.rect(0, EAVE - 12, W, EAVE - 4, "shingle")
+    for y in range(EAVE - 12, EAVE - 4, 3):
+        c.hline(0, W, y, "shingle_dark")
+    c.hline(0, W, EAVE - 12, "shadow")
+    c.rect(0, EAVE - 4, W, EAVE, "stone_light")
+    c.hline(0, W, EAVE - 4, "stone_pale")
+    c.hline(0, W, EAVE - 1, "stone_dark")
+    c.hline(0, W, EAVE, "shadow")
     # a plinth
     c.rect(0, 184, W, 192, "stone_dark")
     c.hline(0, W, 184, "stone_light")
     return c
+
+
+def bell_cote(c, rng):
+    """A small stone gable over the door holding one bell under a cross."""
+    x0, x1 = 18, 46
+    for y in range(2, EAVE):
+        half = min((x1 - x0) // 2, 3 + (y - 2) * 2 // 3)
+        for x in range(32 - half, 32 + half):
+            c.px(x, y, "stone" if (x * 3 + y * 5) % 17 else "stone_dark")
+        c.px(32 - half, y, "stone_light")
+        c.px(32 + half - 1, y, "stone_dark")
+    arch(c, 26, 38, 14, EAVE - 4, "night", frame="stone_light")
+    # the bell
+    for y in range(20, 31):
+        w = 2 + (y - 20) * 4 // 10
+        c.rect(32 - w, y, 32 + w, y + 1, "gold" if y < 29 else "wood_dark")
+        c.px(32 - w, y, "flame")
+    c.rect(31, 18, 33, 20, "iron_dark")
+    c.rect(31, 31, 33, 33, "gold")
+    # a cross on the apex
+    c.rect(31, 0, 33, 6, "iron_dark")
+    c.rect(29, 2, 35, 4, "iron_dark")
 
 
 def arch(c, x0, x1, top, bottom, inner, frame="stone_pale"):
@@ -365,17 +432,18 @@ def arch(c, x0, x1, top, bottom, inner, frame="stone_pale"):
 
 def church_wall(rng):
     c = church_base(rng)
-    arch(c, 27, 37, 34, 84, "night")
-    c.vline(32, 40, 84, "stone_dark")          # the mullion
-    c.rect(28, 50, 32, 54, "cloth_blue")       # a hint of coloured glass
-    c.rect(33, 60, 36, 64, "cloth_red")
-    c.rect(25, 84, 39, 87, "stone_pale")       # sill
-    c.hline(25, 39, 87, "shadow")
+    arch(c, 27, 37, 50, 96, "night")
+    c.vline(32, 56, 96, "stone_dark")          # the mullion
+    c.rect(28, 62, 32, 66, "cloth_blue")       # a hint of coloured glass
+    c.rect(33, 72, 36, 76, "cloth_red")
+    c.rect(25, 96, 39, 99, "stone_pale")       # sill
+    c.hline(25, 39, 99, "shadow")
     return c
 
 
 def church_door(rng):
     c = church_base(rng)
+    bell_cote(c, rng)
     arch(c, 16, 48, 118, 184, "wood")
     for x in range(16, 48):
         k = (x - 16) % 4
@@ -447,25 +515,38 @@ def pine(c, cx, tip, base, slope, tones=("grass", "grass_dark", "night"), tiers=
             c.px(x, y, col)
 
 
-def trees(rng):
+# The near trees of each variant of the wood: (kind, x, top); the map mixes
+# the variants so that the horizon does not repeat one pair every cell.
+WOODS = {
+    1: (("pine", 21, 6), ("pine", 47, 18), ("oak", 2, 58)),
+    2: (("oak", 34, 54), ("pine", 8, 14), ("pine", 58, 26)),
+    3: (("pine", 12, 22), ("pine", 30, 4), ("pine", 50, 12)),
+    4: (("oak", 14, 62), ("oak", 46, 50)),
+}
+
+
+def trees(rng, layout=1, path=False):
     c = Canvas(W, 128)
     # a far row of dark firs, closing up into solid wood lower down
     for k, cx in enumerate(range(2, W + 2, 8)):
         tip = 30 + int(rng.integers(0, 14))
         pine(c, cx, tip, 128, 0.32, ("grass_dark", "night", "night"), tiers=6)
     c.rect(0, 84, W, 128, "night")
-    # trunks of the near trees
-    for tx in (20, 46):
-        c.rect(tx, 86, tx + 4, 128, "wood_dark")
-        c.vline(tx, 86, 128, "wood")
-    # two near firs and a broad oak
-    pine(c, 21, 6, 100, 0.2)
-    pine(c, 47, 18, 104, 0.19)
-    oak = Canvas(W, 128, "cyan")
-    leafy_crown(oak, [(2, 58, 15), (-8, 48, 12), (10, 46, 11), (-2, 70, 12), (6, 72, 10)], rng)
-    c.blit(oak, 0, 0)
-    c.rect(-1, 80, 3, 128, "wood_dark")
-    c.vline(-1, 80, 128, "wood")
+    near = [t for t in WOODS[layout] if not (path and 18 < t[1] < 46)]
+    for kind, x, top in near:
+        if kind == "pine":
+            c.rect(x - 1, 86, x + 3, 128, "wood_dark")
+            c.vline(x - 1, 86, 128, "wood")
+    for kind, x, top in near:
+        if kind == "pine":
+            pine(c, x, top, top + 94 - top // 3, 0.2 - (top % 3) * 0.01)
+        else:
+            oak = Canvas(W, 128, "cyan")
+            leafy_crown(oak, [(x, top, 15), (x - 10, top - 10, 12), (x + 8, top - 12, 11),
+                              (x - 4, top + 12, 12), (x + 4, top + 14, 10)], rng)
+            c.blit(oak, 0, 0)
+            c.rect(x - 3, top + 22, x + 1, 128, "wood_dark")
+            c.vline(x - 3, top + 22, 128, "wood")
     # the undergrowth along the foot
     under = np.zeros((128, W), bool)
     tops = (110 + value_noise(W, 1, 4, 1, rng)[0] * 10).astype(int)
@@ -476,7 +557,26 @@ def trees(rng):
     for x in range(W):
         if x % 3 == 1:
             c.px(x, tops[x] - 1, "grass_dark")
+    if path:
+        # the road goes on: a gap through the wood, sky above it, the track
+        # running into it from the full width of the road at the foot
+        for y in range(0, 128):
+            if y < 84:
+                half = 7 + (84 - y) * 8 // 84
+                c.rect(32 - half, y, 32 + half, y + 1, "cyan")
+                c.px(32 - half - 1, y, "night")
+                c.px(32 + half, y, "night")
+            else:
+                t = (y - 84) / 43.0
+                half = 7 + t * 25
+                for x in range(int(32 - half), int(32 + half) + 1):
+                    edge = abs(x - 32) > half - 2
+                    c.px(x, y, "grass_dark" if edge else ("earth" if (x * 3 + y) % 7 else "straw_dark"))
     return c
+
+
+def trees_variant(layout, path=False):
+    return lambda rng: trees(rng, layout, path)
 
 
 def hedge(rng):
@@ -695,6 +795,21 @@ def cliff(rng):
     return cliff_base(rng)
 
 
+def cliff_variant(rng):
+    """More of the hill: other boulders, and a grassy ledge across, so the
+    face does not repeat one cell's boulders along the whole view."""
+    c = cliff_base(rng)
+    y0 = 52 + int(rng.integers(0, 30))
+    for x in range(W):
+        y = y0 + int(np.sin(x * 2 * np.pi / W + y0) * 3)
+        c.px(x, y, "grass")
+        c.px(x, y - 1, "grass_light" if x % 4 else "grass")
+        c.px(x, y + 1, "grass_dark")
+        if x % 5 == 2:
+            c.px(x, y + 2, "grass_dark")
+    return c
+
+
 def cave_mouth(rng):
     c = cliff_base(rng)
     # the opening: a ragged dark mouth, blacker deep inside
@@ -787,6 +902,34 @@ def room_plaster(rng):
     return c
 
 
+def room_panelled(rng):
+    """The farmers' hall: limewash above a dado of dark boards."""
+    c = room_plaster(rng)
+    boards(c, rng, 6, ["wood_dark", "wood", "wood_dark"], True, 34, 58)
+    c.rect(0, 32, W, 35, "wood_light")
+    c.hline(0, W, 34, "wood_dark")
+    c.hline(0, W, 35, "shadow")
+    return c
+
+
+def room_planks_painted(rng):
+    """The mother's home: boards painted a faded blue, worn at the joints."""
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((16, 0.5), (4, 0.5)))
+    for x in range(W):
+        for y in range(64):
+            col = "paint_blue" if n[y, x] > 0.22 else "wood"
+            if (x % 8 == 1) and n[y, x] > 0.6:
+                col = "cloth_denim"
+            c.px(x, y, col)
+        if x % 8 == 0:
+            c.vline(x, 0, 64, "shadow")
+    c.rect(0, 59, W, 64, "wood_dark")     # skirting
+    c.hline(0, W, 59, "wood")
+    c.hline(0, W, 63, "shadow")
+    return c
+
+
 def room_door(rng):
     c = room_planks(rng)
     c.rect(14, 6, 50, 60, "wood_dark")
@@ -833,16 +976,19 @@ def room_shelf(rng):
     c.hline(6, 58, 38, "shadow")
     for x in (10, 52):
         c.rect(x, 38, x + 2, 44, "wood_dark")
-    # the framed family picture
-    c.rect(22, 14, 42, 34, "gold")
-    c.rect(23, 15, 41, 33, "wood_dark")
-    c.rect(24, 16, 40, 32, "parchment")
+    # the framed family picture, large: the player must find it here
+    c.rect(17, 4, 47, 34, "gold")
+    c.rect(18, 5, 46, 33, "wood_dark")
+    c.rect(19, 6, 45, 32, "parchment")
+    c.rect(19, 26, 45, 32, "parchment_dark")
     # three figures: husband, wife, little boy
-    for cx, top, cloth in ((28, 19, "cloth_brown"), (35, 20, "cloth_blue"), (32, 25, "cloth_green")):
-        c.rect(cx - 1, top, cx + 1, top + 2, "skin_shadow")
-        c.rect(cx - 2, top + 2, cx + 2, 32, cloth)
-    c.hline(24, 40, 31, "parchment_dark")
-    c.px(23, 15, "gold"); c.px(40, 15, "iron_light")
+    for cx, top, cloth, hair in ((25, 10, "cloth_brown", "hair_dark"), (38, 11, "cloth_blue", "hair_brown"),
+                                 (31, 17, "cloth_green", "hair_fair")):
+        c.rect(cx - 2, top, cx + 2, top + 2, hair)
+        c.rect(cx - 2, top + 2, cx + 2, top + 5, "skin")
+        c.px(cx - 1, top + 3, "ink"); c.px(cx + 1, top + 3, "ink")
+        c.rect(cx - 3, top + 5, cx + 3, 32, cloth)
+    c.px(18, 5, "gold"); c.px(45, 5, "iron_light")
     # a candle and a jar
     c.rect(12, 28, 14, 34, "plaster_light")
     c.px(12, 27, "flame"); c.px(12, 26, "flame_light")
@@ -1367,6 +1513,22 @@ GENERATORS = {
     "textures/cave_light_north.png": cave_light_north,
     "textures/cave_light_south.png": cave_light_south,
     "textures/cave_floor_02.png": cave_floor_variant(0, (4, 6)),
+    "textures/room_panelled.png": room_panelled,
+    "textures/room_planks_painted.png": room_planks_painted,
+    "textures/trees_02.png": trees_variant(2),
+    "textures/trees_03.png": trees_variant(3),
+    "textures/trees_04.png": trees_variant(4),
+    "textures/trees_road.png": trees_variant(3, path=True),
+    "textures/cliff_02.png": cliff_variant,
+    "textures/cliff_03.png": cliff_variant,
+    "textures/road_02.png": road,
+    "textures/road_03.png": road,
+    "textures/hay_02.png": hay,
+    "textures/hay_03.png": hay,
+    "textures/cabin_door_2.png": cabin_door_mark("wreath", "cloth_black"),
+    "textures/cabin_door_3.png": cabin_door_mark("board", "paint_green"),
+    "textures/cabin_door_4.png": cabin_door_mark("pots", "paint_blue"),
+    "textures/cabin_door_1.png": cabin_door_mark("sign", "paint_red"),
     "textures/cave_floor_03.png": cave_floor_variant(2, (6, 10)),
 }
 for _i in range(1, 16):
