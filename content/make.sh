@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates all of data/ from content/. Playing and testing need none of
 # this: the generated files are committed. Installs the content tools it needs.
+# A full run also redraws every picture in docs/ (see content/build.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -q
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The pictures in docs/ are drawn by the game's own renderer after the data:
+# a full run (or `make.sh docs`) needs what the build needs too.
+if [ $# -eq 0 ] || printf '%s\n' "$@" | grep -qx docs; then
+  ./setup.sh
 fi
 
 # Debian's interpreter, whatever python3 comes first on PATH.

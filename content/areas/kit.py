@@ -39,6 +39,11 @@ ROOM_MATERIALS = {
     "C": "textures/room_cupboard.png",
     "b": "textures/floor_boards.png",
     "e": "textures/ceiling_beams.png",
+    # added later, each cabin's own: listed after the letters above in a
+    # cabin's letters, so that its earlier Wall numbers stay as they were
+    "F": "textures/cobbles.png",
+    "A": "textures/room_panelled.png",
+    "K": "textures/room_planks_painted.png",
 }
 
 

@@ -23,4 +23,6 @@ LEGEND = {
     "5": "barn_dark", "6": "barn", "7": "barn_light",
     "8": "shingle", "9": "shingle_dark",
     "C": "sky", "D": "sky_light",
+    "=": "cassock", "+": "cassock_light",
+    "0": "eye_white", "@": "eye_milk",
 }

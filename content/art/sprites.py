@@ -350,16 +350,26 @@ def bones(rng):
 
 def tools(rng):
     c = blank()
-    # a pick and a chisel leaning on the wall, a mallet at their feet
-    line(c, 20, 63, 30, 20, "wood_light", 2)
-    line(c, 21, 63, 31, 20, "wood_dark", 1)
-    line(c, 20, 22, 40, 18, "iron", 2)
-    line(c, 20, 23, 40, 19, "iron_dark", 1)
-    line(c, 40, 63, 44, 34, "wood", 2)
-    line(c, 44, 34, 45, 26, "iron_light", 2)
-    rect(c, 46, 56, 58, 62, "wood")
-    rect(c, 46, 56, 58, 57, "wood_light")
-    rect(c, 51, 62, 53, 64, "wood_dark")
+    # a pick and a chisel leaning on the wall, and a mallet leaning beside
+    # them head up, so that it reads as a tool and not as a box
+    line(c, 14, 63, 24, 20, "wood_light", 2)
+    line(c, 15, 63, 25, 20, "wood_dark", 1)
+    line(c, 13, 22, 35, 18, "iron", 2)
+    line(c, 13, 23, 35, 19, "iron_dark", 1)
+    rect(c, 34, 17, 36, 19, "iron_light")
+    line(c, 32, 63, 35, 36, "wood", 2)
+    line(c, 35, 36, 36, 26, "iron_light", 2)
+    rect(c, 34, 35, 38, 37, "iron_dark")
+    # the mallet: a round-ended wooden head, bands of iron, a short handle
+    line(c, 44, 63, 49, 36, "wood_light", 2)
+    line(c, 45, 63, 50, 36, "wood_dark", 1)
+    rect(c, 42, 27, 57, 36, "wood")
+    rect(c, 42, 27, 57, 29, "wood_pale")
+    rect(c, 42, 34, 57, 36, "wood_dark")
+    rect(c, 41, 28, 42, 35, "wood_light")
+    rect(c, 57, 28, 58, 35, "wood_dark")
+    for x in (44, 54):
+        rect(c, x, 27, x + 1, 36, "iron")
     return outline(c)
 
 
@@ -370,7 +380,7 @@ def lantern_post(rng):
     rect(c, 22, 8, 34, 11, "wood_dark")
     rect(c, 23, 11, 24, 16, "iron")
     lantern(c, 23, 32)
-    rect(c, 26, 60, 38, 64, "rock")
+    rect(c, 26, 60, 38, 64, "cave_rock")
     return outline(c)
 
 

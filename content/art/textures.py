@@ -6,6 +6,7 @@ Each generator takes its own seeded random source, so output never varies.
 """
 import numpy as np
 
+from common.palette import rgb
 from art.canvas import Canvas, value_noise, fbm, normalise, voronoi, jittered_points, relief
 
 W = 64
@@ -46,7 +47,7 @@ def road(rng):
     c = Canvas(W, 64)
     f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
     f = normalise(f + rng.random((64, W)) * 0.25)
-    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.22, 0.6, 0.9])
+    c.tones(f, ["mud", "earth", "earth", "straw_dark"], cuts=[0.1, 0.6, 0.9])
     for _ in range(7):                       # hoof prints
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
         c.rect(x, y, x + 2, y + 2, "mud")
@@ -119,22 +120,23 @@ def field(rng):
 
 
 def hay(rng):
+    """Trampled straw over earth. Long soft patches and scattered single
+    straws, no fine regular grain: at a distance a fine grain beats against
+    the 64-texel repeat into a moire."""
     c = Canvas(W, 64)
-    f = fbm(W, 64, rng, ((16, 0.5), (8, 0.3), (4, 0.2)))
-    c.tones(f, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.25, 0.5, 0.8])
-    # a mat of short stalks lying mostly one way, light over dark
-    for _ in range(420):
+    f = fbm(W, 64, rng, ((32, 0.5), (16, 0.3), (8, 0.2)))
+    c.tones(f, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.1, 0.4, 0.9])
+    for _ in range(90):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        ang = rng.normal(0.5, 0.6)
-        n = int(rng.integers(3, 7))
-        col = ["straw", "parchment", "thatch", "straw_dark", "parchment_dark"][int(rng.integers(0, 5))]
+        ang = rng.random() * np.pi
+        n = int(rng.integers(4, 9))
+        col = ["parchment", "straw_dark", "thatch", "parchment_dark"][int(rng.integers(0, 4))]
         for i in range(n):
             c.px(int(round(x + np.cos(ang) * i)), int(round(y + np.sin(ang) * i)) % 64, col)
-        c.px(int(round(x + np.cos(ang) * n)), int(round(y + np.sin(ang) * n + 1)) % 64, "earth")
-    for _ in range(6):
+    for _ in range(5):
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        c.px(x, y, "mud")
-        c.px(x + 1, y, "earth")
+        c.rect(x, y, x + 3, y + 2, "earth")
+        c.px(x + 1, y, "mud")
     return c
 
 
@@ -251,7 +253,7 @@ def cabin_wall(rng):
     return c
 
 
-def cabin_door(rng):
+def cabin_door(rng, paint=None):
     c, ground = cabin_base(rng)
     x0, x1, top = 18, 46, 76
     c.rect(x0 - 2, top - 3, x1 + 2, ground, "wood_dark")          # frame
@@ -259,9 +261,9 @@ def cabin_door(rng):
     c.hline(x0 - 3, x1 + 3, top - 4, "wood_light")
     for x in range(x0, x1):
         plank = (x - x0) // 7
-        col = "wood" if (x - x0) % 7 else "wood_dark"
+        col = (paint or "wood") if (x - x0) % 7 else "wood_dark"
         c.vline(x, top, ground, col)
-        if (x - x0) % 7 == 1:
+        if (x - x0) % 7 == 1 and paint is None:
             c.vline(x, top, ground, "wood_light")
     for y in (top + 8, ground - 10):                                 # ledges
         c.rect(x0, y, x1, y + 3, "wood_dark")
@@ -271,6 +273,46 @@ def cabin_door(rng):
     c.rect(x0 - 4, ground, x1 + 4, ground + 3, "stone_light")        # step
     c.hline(x0 - 4, x1 + 4, ground + 3, "stone_dark")
     return c
+
+
+def cabin_door_mark(mark, paint):
+    """The door of one cabin: its own paint and one mark beside or on it, so
+    the four cabins are told apart from the street."""
+    def make(rng):
+        c = cabin_door(rng_for("textures/cabin_door.png"), paint)
+        ground = 128 - 6
+        if mark == "sign":           # the cook's: a board with a pot, on a bracket
+            c.rect(48, 60, 62, 62, "iron_dark")
+            c.vline(50, 62, 66, "iron_dark"); c.vline(60, 62, 66, "iron_dark")
+            c.rect(48, 66, 63, 78, "wood_light")
+            c.rect(49, 67, 62, 77, "wood")
+            c.rect(52, 70, 59, 75, "iron_dark")
+            c.hline(51, 60, 70, "iron")
+            c.px(55, 69, "iron"); c.px(56, 68, "plaster_light")
+        elif mark == "wreath":       # the widow's: a dark wreath with a ribbon
+            cx, cy = 32, 88
+            for y in range(cy - 7, cy + 8):
+                for x in range(cx - 7, cx + 8):
+                    d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+                    if 4 <= d <= 7:
+                        c.px(x, y, "grass_dark" if (x + y) % 3 else "night")
+            c.rect(30, cy + 6, 34, cy + 14, "cloth_black")
+            c.px(29, cy + 14, "cloth_black"); c.px(34, cy + 14, "cloth_black")
+        elif mark == "board":        # the hall's: a notice board by the door
+            c.rect(49, 74, 62, 100, "wood_dark")
+            c.rect(50, 75, 61, 99, "wood_light")
+            for y, w in ((78, 9), (81, 7), (84, 9), (87, 6), (91, 8), (94, 5)):
+                c.hline(51, 51 + w, y, "parchment")
+            c.rect(52, 78, 58, 80, "parchment"); c.px(55, 77, "blood")
+        elif mark == "pots":         # the mother's: flower pots on the step
+            for x0, bloom in ((4, "cloth_red"), (9, "flame"), (50, "cloth_purple"), (56, "flame")):
+                c.rect(x0, ground - 6, x0 + 5, ground, "cloth_orange")
+                c.hline(x0, x0 + 5, ground - 6, "flame")
+                c.rect(x0 + 1, ground - 10, x0 + 4, ground - 6, "grass")
+                c.px(x0 + 2, ground - 11, bloom); c.px(x0 + 1, ground - 10, bloom)
+                c.px(x0 + 3, ground - 9, bloom)
+        return c
+    return make
 
 
 def cabin_window(rng):
@@ -329,22 +371,48 @@ def stone_courses(c, top, bottom, rng, course=8):
         c.hline(0, W, y1 - 1, "stone_dark")
 
 
+EAVE = 40       # the church's walls end here; above is sky or the bell cote
+
+
 def church_base(rng):
     c = Canvas(W, 192)
-    stone_courses(c, 10, 192, rng, course=11)
-    # a cornice at the top with cyan sky above its crenels
-    c.rect(0, 0, W, 10, "cyan")
-    for x in range(0, W, 16):
-        c.rect(x, 0, x + 10, 6, "stone")
-        c.hline(x, x + 10, 0, "stone_light")
-        c.vline(x + 9, 0, 6, "stone_dark")
-    c.rect(0, 6, W, 10, "stone_light")
-    c.hline(0, W, 9, "stone_dark")
-    c.hline(0, W, 10, "shadow")
+    stone_courses(c, EAVE, 192, rng, course=11)
+    # a plain coping and the slate roof slope behind it, sky above
+    c.rect(0, 0, W, EAVE, "cyan")
+    c.rect(0, EAVE - 12, W, EAVE - 4, "shingle")
+    for y in range(EAVE - 12, EAVE - 4, 3):
+        c.hline(0, W, y, "shingle_dark")
+    c.hline(0, W, EAVE - 12, "shadow")
+    c.rect(0, EAVE - 4, W, EAVE, "stone_light")
+    c.hline(0, W, EAVE - 4, "stone_pale")
+    c.hline(0, W, EAVE - 1, "stone_dark")
+    c.hline(0, W, EAVE, "shadow")
     # a plinth
     c.rect(0, 184, W, 192, "stone_dark")
     c.hline(0, W, 184, "stone_light")
     return c
+
+
+def bell_cote(c, rng):
+    """A small stone gable over the door holding one bell under a cross."""
+    x0, x1 = 18, 46
+    for y in range(2, EAVE):
+        half = min((x1 - x0) // 2, 3 + (y - 2) * 2 // 3)
+        for x in range(32 - half, 32 + half):
+            c.px(x, y, "stone" if (x * 3 + y * 5) % 17 else "stone_dark")
+        c.px(32 - half, y, "stone_light")
+        c.px(32 + half - 1, y, "stone_dark")
+    arch(c, 26, 38, 14, EAVE - 4, "night", frame="stone_light")
+    # the bell
+    for y in range(20, 31):
+        w = 2 + (y - 20) * 4 // 10
+        c.rect(32 - w, y, 32 + w, y + 1, "gold" if y < 29 else "wood_dark")
+        c.px(32 - w, y, "flame")
+    c.rect(31, 18, 33, 20, "iron_dark")
+    c.rect(31, 31, 33, 33, "gold")
+    # a cross on the apex
+    c.rect(31, 0, 33, 6, "iron_dark")
+    c.rect(29, 2, 35, 4, "iron_dark")
 
 
 def arch(c, x0, x1, top, bottom, inner, frame="stone_pale"):
@@ -364,17 +432,18 @@ def arch(c, x0, x1, top, bottom, inner, frame="stone_pale"):
 
 def church_wall(rng):
     c = church_base(rng)
-    arch(c, 27, 37, 34, 84, "night")
-    c.vline(32, 40, 84, "stone_dark")          # the mullion
-    c.rect(28, 50, 32, 54, "cloth_blue")       # a hint of coloured glass
-    c.rect(33, 60, 36, 64, "cloth_red")
-    c.rect(25, 84, 39, 87, "stone_pale")       # sill
-    c.hline(25, 39, 87, "shadow")
+    arch(c, 27, 37, 50, 96, "night")
+    c.vline(32, 56, 96, "stone_dark")          # the mullion
+    c.rect(28, 62, 32, 66, "cloth_blue")       # a hint of coloured glass
+    c.rect(33, 72, 36, 76, "cloth_red")
+    c.rect(25, 96, 39, 99, "stone_pale")       # sill
+    c.hline(25, 39, 99, "shadow")
     return c
 
 
 def church_door(rng):
     c = church_base(rng)
+    bell_cote(c, rng)
     arch(c, 16, 48, 118, 184, "wood")
     for x in range(16, 48):
         k = (x - 16) % 4
@@ -446,25 +515,38 @@ def pine(c, cx, tip, base, slope, tones=("grass", "grass_dark", "night"), tiers=
             c.px(x, y, col)
 
 
-def trees(rng):
+# The near trees of each variant of the wood: (kind, x, top); the map mixes
+# the variants so that the horizon does not repeat one pair every cell.
+WOODS = {
+    1: (("pine", 21, 6), ("pine", 47, 18), ("oak", 2, 58)),
+    2: (("oak", 34, 54), ("pine", 8, 14), ("pine", 58, 26)),
+    3: (("pine", 12, 22), ("pine", 30, 4), ("pine", 50, 12)),
+    4: (("oak", 14, 62), ("oak", 46, 50)),
+}
+
+
+def trees(rng, layout=1, path=False):
     c = Canvas(W, 128)
     # a far row of dark firs, closing up into solid wood lower down
     for k, cx in enumerate(range(2, W + 2, 8)):
         tip = 30 + int(rng.integers(0, 14))
         pine(c, cx, tip, 128, 0.32, ("grass_dark", "night", "night"), tiers=6)
     c.rect(0, 84, W, 128, "night")
-    # trunks of the near trees
-    for tx in (20, 46):
-        c.rect(tx, 86, tx + 4, 128, "wood_dark")
-        c.vline(tx, 86, 128, "wood")
-    # two near firs and a broad oak
-    pine(c, 21, 6, 100, 0.2)
-    pine(c, 47, 18, 104, 0.19)
-    oak = Canvas(W, 128, "cyan")
-    leafy_crown(oak, [(2, 58, 15), (-8, 48, 12), (10, 46, 11), (-2, 70, 12), (6, 72, 10)], rng)
-    c.blit(oak, 0, 0)
-    c.rect(-1, 80, 3, 128, "wood_dark")
-    c.vline(-1, 80, 128, "wood")
+    near = [t for t in WOODS[layout] if not (path and 18 < t[1] < 46)]
+    for kind, x, top in near:
+        if kind == "pine":
+            c.rect(x - 1, 86, x + 3, 128, "wood_dark")
+            c.vline(x - 1, 86, 128, "wood")
+    for kind, x, top in near:
+        if kind == "pine":
+            pine(c, x, top, top + 94 - top // 3, 0.2 - (top % 3) * 0.01)
+        else:
+            oak = Canvas(W, 128, "cyan")
+            leafy_crown(oak, [(x, top, 15), (x - 10, top - 10, 12), (x + 8, top - 12, 11),
+                              (x - 4, top + 12, 12), (x + 4, top + 14, 10)], rng)
+            c.blit(oak, 0, 0)
+            c.rect(x - 3, top + 22, x + 1, 128, "wood_dark")
+            c.vline(x - 3, top + 22, 128, "wood")
     # the undergrowth along the foot
     under = np.zeros((128, W), bool)
     tops = (110 + value_noise(W, 1, 4, 1, rng)[0] * 10).astype(int)
@@ -475,7 +557,26 @@ def trees(rng):
     for x in range(W):
         if x % 3 == 1:
             c.px(x, tops[x] - 1, "grass_dark")
+    if path:
+        # the road goes on: a gap through the wood, sky above it, the track
+        # running into it from the full width of the road at the foot
+        for y in range(0, 128):
+            if y < 84:
+                half = 7 + (84 - y) * 8 // 84
+                c.rect(32 - half, y, 32 + half, y + 1, "cyan")
+                c.px(32 - half - 1, y, "night")
+                c.px(32 + half, y, "night")
+            else:
+                t = (y - 84) / 43.0
+                half = 7 + t * 25
+                for x in range(int(32 - half), int(32 + half) + 1):
+                    edge = abs(x - 32) > half - 2
+                    c.px(x, y, "grass_dark" if edge else ("earth" if (x * 3 + y) % 7 else "straw_dark"))
     return c
+
+
+def trees_variant(layout, path=False):
+    return lambda rng: trees(rng, layout, path)
 
 
 def hedge(rng):
@@ -694,6 +795,21 @@ def cliff(rng):
     return cliff_base(rng)
 
 
+def cliff_variant(rng):
+    """More of the hill: other boulders, and a grassy ledge across, so the
+    face does not repeat one cell's boulders along the whole view."""
+    c = cliff_base(rng)
+    y0 = 52 + int(rng.integers(0, 30))
+    for x in range(W):
+        y = y0 + int(np.sin(x * 2 * np.pi / W + y0) * 3)
+        c.px(x, y, "grass")
+        c.px(x, y - 1, "grass_light" if x % 4 else "grass")
+        c.px(x, y + 1, "grass_dark")
+        if x % 5 == 2:
+            c.px(x, y + 2, "grass_dark")
+    return c
+
+
 def cave_mouth(rng):
     c = cliff_base(rng)
     # the opening: a ragged dark mouth, blacker deep inside
@@ -786,6 +902,34 @@ def room_plaster(rng):
     return c
 
 
+def room_panelled(rng):
+    """The farmers' hall: limewash above a dado of dark boards."""
+    c = room_plaster(rng)
+    boards(c, rng, 6, ["wood_dark", "wood", "wood_dark"], True, 34, 58)
+    c.rect(0, 32, W, 35, "wood_light")
+    c.hline(0, W, 34, "wood_dark")
+    c.hline(0, W, 35, "shadow")
+    return c
+
+
+def room_planks_painted(rng):
+    """The mother's home: boards painted a faded blue, worn at the joints."""
+    c = Canvas(W, 64)
+    n = fbm(W, 64, rng, ((16, 0.5), (4, 0.5)))
+    for x in range(W):
+        for y in range(64):
+            col = "paint_blue" if n[y, x] > 0.22 else "wood"
+            if (x % 8 == 1) and n[y, x] > 0.6:
+                col = "cloth_denim"
+            c.px(x, y, col)
+        if x % 8 == 0:
+            c.vline(x, 0, 64, "shadow")
+    c.rect(0, 59, W, 64, "wood_dark")     # skirting
+    c.hline(0, W, 59, "wood")
+    c.hline(0, W, 63, "shadow")
+    return c
+
+
 def room_door(rng):
     c = room_planks(rng)
     c.rect(14, 6, 50, 60, "wood_dark")
@@ -832,16 +976,19 @@ def room_shelf(rng):
     c.hline(6, 58, 38, "shadow")
     for x in (10, 52):
         c.rect(x, 38, x + 2, 44, "wood_dark")
-    # the framed family picture
-    c.rect(22, 14, 42, 34, "gold")
-    c.rect(23, 15, 41, 33, "wood_dark")
-    c.rect(24, 16, 40, 32, "parchment")
+    # the framed family picture, large: the player must find it here
+    c.rect(17, 4, 47, 34, "gold")
+    c.rect(18, 5, 46, 33, "wood_dark")
+    c.rect(19, 6, 45, 32, "parchment")
+    c.rect(19, 26, 45, 32, "parchment_dark")
     # three figures: husband, wife, little boy
-    for cx, top, cloth in ((28, 19, "cloth_brown"), (35, 20, "cloth_blue"), (32, 25, "cloth_green")):
-        c.rect(cx - 1, top, cx + 1, top + 2, "skin_shadow")
-        c.rect(cx - 2, top + 2, cx + 2, 32, cloth)
-    c.hline(24, 40, 31, "parchment_dark")
-    c.px(23, 15, "gold"); c.px(40, 15, "iron_light")
+    for cx, top, cloth, hair in ((25, 10, "cloth_brown", "hair_dark"), (38, 11, "cloth_blue", "hair_brown"),
+                                 (31, 17, "cloth_green", "hair_fair")):
+        c.rect(cx - 2, top, cx + 2, top + 2, hair)
+        c.rect(cx - 2, top + 2, cx + 2, top + 5, "skin")
+        c.px(cx - 1, top + 3, "ink"); c.px(cx + 1, top + 3, "ink")
+        c.rect(cx - 3, top + 5, cx + 3, 32, cloth)
+    c.px(18, 5, "gold"); c.px(45, 5, "iron_light")
     # a candle and a jar
     c.rect(12, 28, 14, 34, "plaster_light")
     c.px(12, 27, "flame"); c.px(12, 26, "flame_light")
@@ -925,31 +1072,167 @@ def ceiling_beams(rng):
 
 
 # == the cave ===============================================================
+#
+# The cave is seen only through the lantern's distance darkness, which keeps
+# about 60 % of a texel's colour one cell away and a quarter four cells away.
+# So its rock is drawn in warm mid tones, lighter than it would be by day:
+# near faces read clearly and a far opening is still darker than the rock
+# beside it. Wet rock is big smooth masses, a few long cracks rather than a
+# paving of blocks, darker where water runs, and a few bright highlights.
+
+
+def rock_height(w, h, rng, cells=(4, 4), warp=6.0, crevice=2.0, bumps=0.5):
+    """A height field of fractured rock: rounded blocks (warped Voronoi cells)
+    parted by crevices, with noise on their faces. Wraps at both edges."""
+    wx = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    wy = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    pts = jittered_points(w, h, cells[0], cells[1], rng, 0.9)
+    idx, f1, f2 = voronoi(w, h, pts, (wx, wy))
+    block = np.clip((f2 - f1) / (crevice * 4), 0, 1) ** 0.5
+    lift = np.array([rng.random() for _ in pts])[idx]
+    detail = fbm(w, h, rng, ((8, 0.5), (4, 0.3), (2, 0.2)))
+    height = block * (0.7 + 0.3 * lift) + detail * bumps
+    return height, (f2 - f1), lift
+
+
+CAVE_ROCK = ("cave_ink", "cave_rock_dark", "cave_rock", "cave_rock_light", "cave_rock_pale")
+# one step darker, for rock that water runs over
+WETTER = {"cave_rock_pale": "cave_rock_light", "cave_rock_light": "cave_rock",
+          "cave_rock": "cave_wet", "cave_rock_dark": "cave_rock_dark", "cave_ink": "cave_ink"}
+
+
+def shade_rock(c, height, edge, rng, mask=None, tones=CAVE_ROCK,
+               strength=4.0, crack=1.0, share=(0.04, 0.2, 0.56, 0.87)):
+    """Paints a rock height field lit from the upper left, crevices dark.
+    share: the fraction of texels at or below each tone boundary, so every
+    face gets the same balance of tones whatever its relief."""
+    light = relief(height, strength=strength)
+    val = light + (height - height.mean()) * 0.4 + (rng.random(height.shape) - 0.5) * 0.06
+    sample = val if mask is None else val[mask]
+    cuts = list(np.quantile(sample, share))
+    c.tones(val, list(tones), mask=mask, cuts=cuts)
+    cr = edge < crack
+    if mask is not None:
+        cr &= mask
+    c.put(cr, tones[0])
+    return val
+
+
+def wet_rock_height(w, h, rng, scale=1.0, strata=0, cracks=2):
+    """Smooth masses of rock with a few long wandering cracks (contours of a
+    second noise, broken up so that they never close into blocks)."""
+    ys, xs = np.mgrid[0:h, 0:w]
+    height = fbm(w, h, rng, ((32, 0.5), (16, 0.3), (8, 0.14), (4, 0.06))) * scale
+    if strata:
+        height = height + np.sin(ys * 2 * np.pi / strata + height * 3) * 0.05
+    n = fbm(w, h, rng, ((32, 0.6), (16, 0.4)))
+    keep = fbm(w, h, rng, ((32, 0.6), (16, 0.4)))
+    crack = np.zeros((h, w), bool)
+    for k in range(cracks):
+        level = (k + 1) / (cracks + 1)
+        line = np.abs(n - level) < 0.014
+        crack |= line & (keep > 0.5)
+    height = height - crack * 0.04
+    return height, crack
+
+
+def paint_wet_rock(c, height, crack, rng, mask=None, share=(0.02, 0.14, 0.6, 0.92),
+                   wet_share=0.22, sheen=0.012, strength=1.0):
+    """Lit from the upper left: the lantern is carried on the player's left.
+    Most of the face is the two middle tones; the darkest and lightest are
+    kept for the hollows and the lit brows of the masses."""
+    h, w = height.shape
+    light = relief(height)
+    light = light / (light.std() + 1e-9)
+    val = normalise(height) * 1.6 + light * 0.35 * strength + (rng.random((h, w)) - 0.5) * 0.05
+    region = np.ones((h, w), bool) if mask is None else mask
+    cuts = list(np.quantile(val[region], share))
+    c.tones(val, list(CAVE_ROCK), mask=region, cuts=cuts)
+    # water runs down the face in soft streaks: there the rock is a tone darker
+    wet = value_noise(w, h, 4, 32, rng) * 0.6 + value_noise(w, h, 8, 16, rng) * 0.4
+    wet = (wet > np.quantile(wet, 1 - wet_share)) & region & ~crack if wet_share else np.zeros((h, w), bool)
+    before = c.a.copy()
+    for name, darker in WETTER.items():
+        m = wet & np.all(before == np.array(rgb(name), np.uint8), axis=2)
+        c.put(m, darker)
+    # cracks: a dark line with the lit lower lip under it
+    cr = crack & region
+    lip = np.roll(cr, 1, 0) & ~cr & region
+    c.put(lip, "cave_rock_light")
+    c.put(cr, "cave_ink")
+    # a few bright highlights on wet lit brows, single texels
+    top = (light > np.quantile(light[region], 0.9)) & wet & ~cr
+    spots = top & (rng.random((h, w)) < sheen * 6)
+    c.put(spots, "cave_sheen")
+    return val
+
+
+def cave_rock_base(c, rng, strata=0, cracks=2):
+    height, crack = wet_rock_height(W, c.h, rng, strata=strata, cracks=cracks)
+    return paint_wet_rock(c, height, crack, rng), height
+
+
+def puddles(c, rng, count, y0=0, y1=64, size=(5, 9)):
+    """Still water in the hollows of the floor: dark, reflecting a pale rim
+    on its far (upper) side and a glint or two."""
+    ys, xs = np.mgrid[0:c.h, 0:W]
+    band = (y1 - y0) // max(count, 1)
+    for k in range(count):
+        # each in its own band and apart sideways, never a pair side by side
+        cx = int(k * W * 0.55 + rng.integers(0, 12))
+        cy = int(y0 + k * band + band // 2 + rng.integers(-3, 4))
+        rx = int(rng.integers(size[0], size[1] + 1))
+        ry = max(2, rx // 2)
+        n = fbm(W, c.h, rng, ((8, 0.6), (4, 0.4)))
+        dx = wrapped_dx(xs, cx)
+        d = np.sqrt((dx / rx) ** 2 + ((ys - cy) / ry) ** 2) + (n - 0.5) * 0.5
+        water = d < 1.0
+        c.put((d < 1.25) & ~water, "cave_wet")
+        c.put(water, "cave_puddle")
+        rim = water & ~np.roll(water, 1, 0)
+        c.put(rim, "cave_puddle_light")
+        c.px(cx - rx // 3, cy, "cave_sheen")
+        c.px(cx - rx // 3 + 1, cy, "cave_puddle_light")
+
 
 def cave_floor(rng):
     c = Canvas(W, 64)
-    height, edge, _ = rock_height(W, 64, rng, (3, 3), warp=8.0, bumps=0.8)
-    shade_rock(c, height, edge, rng, tones=("rock_dark", "rock_dark", "rock", "rock", "rock_light"),
-               strength=2.0, crack=0.5, share=(0.1, 0.3, 0.6, 0.9))
-    # puddles in the hollows, grit everywhere
-    low = height < np.quantile(height, 0.05)
-    c.put(low, "rock_wet")
-    c.put(low & (rng.random((64, W)) < 0.1), "stone")
-    for _ in range(40):
+    height, crack = wet_rock_height(W, 64, rng, cracks=2)
+    paint_wet_rock(c, height, crack, rng, share=(0.03, 0.35, 0.85, 0.985), wet_share=0.35)
+    puddles(c, rng, 1, size=(4, 6))
+    for _ in range(26):                      # grit and small stones
         x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        c.px(x, y, "stone_dark")
-        c.px(x + 1, y, "rock_light")
+        if c.is_colour("cave_puddle")[y, x]:
+            continue
+        c.px(x, y, "cave_rock_pale")
+        c.px(x + 1, y, "cave_rock_dark")
     return c
+
+
+def cave_floor_variant(count, size):
+    """More of the same floor, with more standing water: the map mixes
+    them so that no pattern comes back every cell."""
+    def make(rng):
+        c = Canvas(W, 64)
+        height, crack = wet_rock_height(W, 64, rng, cracks=2)
+        paint_wet_rock(c, height, crack, rng, share=(0.03, 0.35, 0.85, 0.985), wet_share=0.35)
+        puddles(c, rng, count, size=size)
+        for _ in range(20):
+            x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+            if not c.is_colour("cave_puddle")[y, x]:
+                c.px(x, y, "cave_rock_pale")
+                c.px(x + 1, y, "cave_rock_dark")
+        return c
+    return make
 
 
 def cave_ceiling(rng):
     c = Canvas(W, 64)
-    height, edge, _ = rock_height(W, 64, rng, (3, 3), warp=8.0, bumps=0.6)
-    shade_rock(c, height, edge, rng, tones=("ink", "rock_dark", "rock_dark", "rock", "rock_light"),
-               strength=3.0, share=(0.08, 0.35, 0.7, 0.93))
+    height, crack = wet_rock_height(W, 64, rng, cracks=2)
+    val = paint_wet_rock(c, height, crack, rng, share=(0.05, 0.4, 0.85, 0.98), wet_share=0.25)
     # drips hanging at the lowest knobs
-    knobs = height > np.quantile(height, 0.985)
-    c.put(knobs, "rock_wet")
+    knobs = (height > np.quantile(height, 0.99)) & (rng.random((64, W)) < 0.5)
+    c.put(knobs, "cave_sheen")
     return c
 
 
@@ -974,107 +1257,51 @@ def cave_floor_blood(rng):
     return c
 
 
-# The rock faces of the cave: one generator, fifteen characters. Each variant
-# changes the rock's grain and adds one distinguishing feature, all with the
-# same four dark wet tones so they belong together.
-CAVE_TONES = ("rock_dark", "rock", "rock_light", "rock_wet")
-
-
-def rock_height(w, h, rng, cells=(4, 4), warp=6.0, crevice=2.0, bumps=0.5):
-    """A height field of fractured rock: rounded blocks (warped Voronoi cells)
-    parted by crevices, with noise on their faces. Wraps at both edges."""
-    wx = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
-    wy = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
-    pts = jittered_points(w, h, cells[0], cells[1], rng, 0.9)
-    idx, f1, f2 = voronoi(w, h, pts, (wx, wy))
-    block = np.clip((f2 - f1) / (crevice * 4), 0, 1) ** 0.5
-    lift = np.array([rng.random() for _ in pts])[idx]
-    detail = fbm(w, h, rng, ((8, 0.5), (4, 0.3), (2, 0.2)))
-    height = block * (0.7 + 0.3 * lift) + detail * bumps
-    return height, (f2 - f1), lift
-
-
-CAVE_ROCK = ("ink", "rock_dark", "rock", "rock_light", "rock_pale")
-
-
-def shade_rock(c, height, edge, rng, mask=None, tones=CAVE_ROCK,
-               strength=4.0, crack=1.0, share=(0.04, 0.2, 0.56, 0.87)):
-    """Paints a rock height field lit from the upper left, crevices dark.
-    share: the fraction of texels at or below each tone boundary, so every
-    face gets the same balance of tones whatever its relief."""
-    light = relief(height, strength=strength)
-    val = light + (height - height.mean()) * 0.4 + (rng.random(height.shape) - 0.5) * 0.06
-    sample = val if mask is None else val[mask]
-    cuts = list(np.quantile(sample, share))
-    c.tones(val, list(tones), mask=mask, cuts=cuts)
-    cr = edge < crack
-    if mask is not None:
-        cr &= mask
-    c.put(cr, tones[0])
-    if tones == CAVE_ROCK:
-        # water sheen on some of the lit faces
-        wet = (fbm(c.w, c.h, rng, ((16, 0.6), (8, 0.4))) > 0.62) & (val > np.quantile(val, 0.6))
-        if mask is not None:
-            wet &= mask
-        c.put(wet & ~cr, "rock_wet")
-    return val
-
-
-def cave_rock_base(c, rng, cells=(4, 4), grain=0.0, strata=0, warp=6.0, bumps=0.5):
-    h = c.h
-    height, edge, lift = rock_height(W, h, rng, cells, warp=warp, bumps=bumps)
-    ys, xs = np.mgrid[0:h, 0:W]
-    if strata:
-        height = height + np.sin(ys * 2 * np.pi / strata + height * 2) * 0.12
-    if grain:
-        height = height + np.sin((xs + ys * 0.5) * 2 * np.pi / 16 + height * 3) * grain
-    val = shade_rock(c, height, edge, rng)
-    return val, height
-
-
 def cave_rock(variant):
-    """Rock face number `variant` (1 to 15): the same dark wet rock, each with
-    its own block size and grain and one feature of its own."""
+    """Rock face number `variant` (1 to 15): the same wet rock, each with its
+    own grain and one feature of its own. Variant 1 carries the tally marks
+    that the game carves at run time (rows 25 to 36, centred): a plain,
+    even face there, so that light scratches show on it."""
     v = variant
-    cells = [(3, 3), (3, 3), (5, 4), (2, 2), (4, 4), (3, 4), (4, 3), (4, 4),
-             (3, 2), (4, 4), (6, 2), (5, 5), (4, 4), (5, 4), (3, 3)][v - 1]
-    strata = {3: 10, 6: 16, 9: 8, 12: 0, 14: 12}.get(v, 0)
+    strata = {3: 10, 6: 16, 9: 8, 14: 12}.get(v, 0)
+    cracks = {1: 1, 4: 1, 11: 4, 12: 3}.get(v, 2)
 
     def make(rng):
         c = Canvas(W, 64)
         ys, xs = np.mgrid[0:64, 0:W]
-        height, edge, lift = rock_height(W, 64, rng, cells, warp=8.0 if v != 11 else 3.0)
-        if strata:
-            height = height + np.sin(ys * 2 * np.pi / strata + height * 2) * 0.12
+        height, crack = wet_rock_height(W, 64, rng, strata=strata, cracks=cracks)
         if v == 11:
-            # columnar joints: tall narrow blocks
-            height = height + np.abs(np.sin(xs * np.pi / 11 + height)) * 0.3
+            # columnar joints: tall narrow masses
+            height = height + np.abs(np.sin(xs * np.pi / 11 + height * 2)) * 0.05
+        flat = None
         if v == 1:
-            # a smooth slab in the upper middle, where the tally marks go
-            n = fbm(W, 64, rng, ((16, 0.6), (8, 0.4)))
-            d = ((np.abs(xs - 32) / 23.0) ** 4 + (np.abs(ys - 28) / 20.0) ** 4) ** 0.25 + (n - 0.5) * 0.25
-            flat = np.clip((1.0 - d) * 8, 0, 1)
-            slab = 1.1 - (ys - 28) * 0.004 + (xs - 32) * 0.002 + n * 0.04
-            height = height * (1 - flat) + slab * flat
-            edge = np.where(flat > 0.3, 99.0, edge)
-        shade_rock(c, height, edge, rng)
+            d = np.maximum(np.abs(xs - 32) / 24.0, np.abs(ys - 30) / 15.0)
+            flat = d < 1.0
+            crack &= ~(d < 1.25)
+        paint_wet_rock(c, height, crack, rng, wet_share=0.0 if v == 1 else 0.35)
         if v == 1:
-            # a worn, even face on the slab: a few specks, no cracks
-            inside = flat > 0.6
-            fine = fbm(W, 64, rng, ((4, 0.6), (2, 0.4))) + rng.random((64, W)) * 0.3
-            c.tones(fine, ["rock", "rock_light", "rock_light", "rock_pale"], mask=inside,
-                    cuts=list(np.quantile(fine[inside], [0.06, 0.55, 0.93])))
-        if v == 2:            # a wide fissure running down the face
+            # the slab: one even mid tone with a soft lit top edge and a few
+            # specks, darker than the marks' pale stone and lighter than
+            # their shadowed side
+            fine = rng.random((64, W))
+            c.put(flat, "cave_rock")
+            c.put(flat & (fine < 0.05), "cave_rock_light")
+            c.put(flat & (fine > 0.985), "cave_rock_dark")
+            rim = flat & ~np.roll(flat, 1, 0)
+            c.put(rim, "cave_rock_light")
+            low = flat & ~np.roll(flat, -1, 0)
+            c.put(low, "cave_rock_dark")
+        elif v == 2:            # a wide fissure running down the face
             x = 14.0
             for y in range(64):
                 x += 0.55 + np.sin(y / 5.0) * 0.8
                 xi = int(x)
                 wdt = 3 + (y % 19 < 7)
-                c.rect(xi, y, xi + wdt, y + 1, "ink")
-                c.px(xi - 1, y, "rock_wet")
-                c.px(xi + wdt, y, "rock_dark")
+                c.rect(xi, y, xi + wdt, y + 1, "cave_ink")
+                c.px(xi - 1, y, "cave_rock_light")
+                c.px(xi + wdt, y, "cave_rock_dark")
                 if y % 9 == 4:
-                    c.px(xi + 1, y, "rock_wet")
+                    c.px(xi - 1, y, "cave_sheen")
         elif v == 3:          # a pale mineral vein
             wob = value_noise(W, 1, 8, 1, rng)[0]
             for x in range(W):
@@ -1086,66 +1313,64 @@ def cave_rock(variant):
             for x0 in (21, 45):
                 for y in range(4, 64):
                     x = x0 + int(np.sin(y / 7.0) * 1.5)
-                    c.px(x, y, "rock_wet")
-                    c.px(x + 1, y, "stone_dark" if y % 5 else "stone_light")
+                    c.px(x, y, "cave_puddle")
+                    c.px(x + 1, y, "cave_wet")
                     if y % 11 == 3:
-                        c.px(x + 1, y, "sky_light")
+                        c.px(x, y, "cave_sheen")
         elif v == 6:          # a jutting ledge
             for x in range(W):
                 y0 = 38 + int(np.sin(x * 2 * np.pi / W) * 2)
-                c.px(x, y0, "stone_light")
-                c.rect(x, y0 + 1, x + 1, y0 + 4, "rock_light")
-                c.rect(x, y0 + 4, x + 1, y0 + 7, "ink")
-                c.px(x, y0 + 7, "rock_dark")
+                c.px(x, y0, "cave_rock_pale")
+                c.rect(x, y0 + 1, x + 1, y0 + 4, "cave_rock_light")
+                c.rect(x, y0 + 4, x + 1, y0 + 7, "cave_ink")
+                c.px(x, y0 + 7, "cave_rock_dark")
         elif v == 7:          # pale lichen in the damp
             m = fbm(W, 64, rng, ((16, 0.5), (4, 0.5)))
             spots = (m > 0.7) & (rng.random((64, W)) < 0.55)
             c.put(spots, "grass_dark")
-            c.put(spots & (rng.random((64, W)) < 0.25), "stone_light")
+            c.put(spots & (rng.random((64, W)) < 0.25), "grass_light")
         elif v == 8:          # a deep dark recess
             n = fbm(W, 64, rng, ((8, 1.0),))
             d = np.sqrt((xs - 30) ** 2 + ((ys - 36) * 1.3) ** 2) + (n - 0.5) * 6
-            c.put(d < 15, "rock_dark")
-            c.put(d < 12, "night")
-            c.put(d < 8, "ink")
-            c.put((d >= 12) & (d < 15) & (ys > 36), "rock_light")
+            c.put(d < 15, "cave_rock_dark")
+            c.put(d < 12, "cave_ink")
+            c.put((d >= 12) & (d < 15) & (ys > 36), "cave_rock_light")
         elif v == 9:          # broken horizontal beds
             for y0 in (20, 43):
                 for x in range(W):
                     y = y0 + int(np.sin(x / 9.0) * 1.2)
-                    c.px(x, y, "ink")
-                    c.px(x, y + 1, "ink")
-                    c.px(x, y + 2, "rock_light")
+                    c.px(x, y, "cave_ink")
+                    c.px(x, y + 1, "cave_rock_dark")
+                    c.px(x, y + 2, "cave_rock_light")
         elif v == 10:         # an ochre mineral stain
             m = fbm(W, 64, rng, ((16, 0.6), (4, 0.4)))
-            stain = (m > 0.66) & ~c.is_colour("ink")
-            c.put(stain & c.is_colour("rock_dark"), "mud")
-            c.put(stain & (c.is_colour("rock") | c.is_colour("rock_light")), "earth")
-            c.put(stain & c.is_colour("rock_wet"), "straw_dark")
+            stain = (m > 0.66) & ~c.is_colour("cave_ink")
+            c.put(stain & c.is_colour("cave_rock_dark"), "mud")
+            c.put(stain & (c.is_colour("cave_rock") | c.is_colour("cave_wet")), "earth")
+            c.put(stain & c.is_colour("cave_rock_light"), "straw_dark")
         elif v == 12:         # worked by picks: rows of short scars
             for k in range(14):
                 x, y = int(rng.integers(2, 60)), int(rng.integers(4, 58))
                 for i in range(4):
-                    c.px(x + i, y + i, "ink")
-                    c.px(x + i + 1, y + i, "rock_light")
+                    c.px(x + i, y + i, "cave_ink")
+                    c.px(x + i + 1, y + i, "cave_rock_pale")
         elif v == 13:         # teeth of rock hanging from an overhang
             for x in range(W):
-                c.rect(x, 0, x + 1, 4 + (x * 5 % 7 > 3) + (x % 11 == 0) * 2, "ink")
+                c.rect(x, 0, x + 1, 4 + (x * 5 % 7 > 3) + (x % 11 == 0) * 2, "cave_ink")
             for x0 in range(3, W, 8):
                 ln = int(rng.integers(8, 18))
                 for y in range(4, 4 + ln):
                     wdt = max(1, 3 - (y - 4) * 3 // ln)
-                    c.rect(x0 - wdt, y, x0 + wdt, y + 1, "rock")
-                    c.px(x0 - wdt, y, "rock_light")
-                    c.px(x0 + wdt, y, "ink")
-                c.px(x0, 4 + ln, "rock_wet")
-                c.px(x0, 6 + ln, "rock_wet")
+                    c.rect(x0 - wdt, y, x0 + wdt, y + 1, "cave_rock")
+                    c.px(x0 - wdt, y, "cave_rock_light")
+                    c.px(x0 + wdt, y, "cave_ink")
+                c.px(x0, 4 + ln, "cave_sheen")
         elif v == 14:         # a band of pale quartz pebbles
             for _ in range(45):
                 x, y = int(rng.integers(0, W)), int(rng.integers(27, 40))
                 c.px(x, y, "stone_pale")
                 c.px(x + 1, y, "stone")
-                c.px(x, y + 1, "stone_dark")
+                c.px(x, y + 1, "cave_rock_dark")
         elif v == 15:         # roots breaking through
             for x0 in (14, 40):
                 x = x0
@@ -1156,67 +1381,98 @@ def cave_rock(variant):
                     if y % 13 == 7:
                         for i in range(1, 6):
                             c.px(x + i, y + i // 2, "wood_dark")
-        # (variant 4 is the plain one of big boulders)
+        # (variant 4 is the plain one)
         return c
     return make
 
 
-def cave_light(rng):
+def daylight(c, inside, ys, xs, floor_row):
+    """The world outside seen through the mouth: pale sky, a band of far
+    trees, the green of the farm and the path. Light enough to stay light
+    under the lantern's darkness."""
+    c.put(inside, "eye_white")
+    c.put(inside & (ys > floor_row - 34), "sky_light")
+    trees = floor_row - 28 + ((xs * 7) % 5) - (xs % 9 == 3) * 3
+    c.put(inside & (ys > trees), "grass")
+    c.put(inside & (ys > floor_row - 20), "grass_light")
+    c.put(inside & (ys > floor_row - 8) & (np.abs(xs - 32) < 10 + (floor_row - ys)), "straw")
+
+
+def mouth_arch(rng, part):
+    """The mouth of the cave seen from inside, three cells wide: part 0 is
+    its middle (a tall arch of daylight), -1 and 1 its two shoulders (the
+    opening's side running out against rock). Only the lower storey shows
+    under the cave's ceiling, so the arch sits in rows 64 to 127."""
     c = Canvas(W, 128)
-    cave_rock_base(c, rng, (3, 6))
-    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
+    cave_rock_base(c, rng)
     ys, xs = np.mgrid[0:128, 0:W]
-    top = 40
-    d = np.where(ys > top + 22, np.abs(xs - 31.5) / 22.0,
-                 np.sqrt(((xs - 31.5) / 22.0) ** 2 + ((ys - top - 22) / 24.0) ** 2)) + (n - 0.5) * 0.2
-    # daylight catching the rim, then the world outside
-    c.put((d < 1.12) & (d >= 1.0) & (xs + ys * 0.3 < 60), "rock_light")
-    c.put((d < 1.06) & (d >= 1.0), "stone")
-    inside = d < 1.0
-    c.put(inside, "sky_light")
-    c.put(inside & (ys > 74), "sky")
-    horizon = 92 + (value_noise(W, 1, 8, 1, rng)[0] * 6).astype(int)
-    crowns = horizon - 2 - (value_noise(W, 1, 4, 1, rng)[0] * 9).astype(int)
-    c.put(inside & (ys > crowns[None, :]), "grass_dark")
-    c.put(inside & (ys > crowns[None, :]) & (ys < crowns[None, :] + 2) & (xs % 3 == 0), "grass")
-    c.put(inside & (ys > horizon[None, :]), "grass_dark")
-    c.put(inside & (ys > horizon[None, :] + 8), "grass")
-    c.put(inside & (ys > horizon[None, :] + 18), "grass_light")
-    c.put(inside & (ys > 120), "earth")
-    c.put(inside & (ys < 58), "plaster_light")
+    n = fbm(W, 128, rng, ((8, 0.6), (4, 0.4)))
+    bottom = 128
+    if part == 0:
+        # a wide opening the whole cell across, arched at the top
+        top = 70 + (np.abs(xs - 31.5) / 32.0) ** 2 * 14 + (n - 0.5) * 5
+        inside = ys > top
+    else:
+        # the opening continues from the middle cell and closes toward the
+        # far side: its top falls away from the middle
+        t = (xs if part > 0 else (W - 1 - xs)) / (W - 1.0)
+        top = 84 + t * t * 40 + (n - 0.5) * 5
+        inside = ys > top
+    rim = (ys > top - 3) & ~inside
+    c.put(rim, "cave_rock_light")
+    c.put((ys > top - 1) & ~inside, "cave_rock_pale")
+    daylight(c, inside, ys, xs, bottom)
     return c
+
+
+def cave_light(rng):
+    return mouth_arch(rng, 0)
+
+
+def cave_light_north(rng):
+    return mouth_arch(rng, 1)
+
+
+def cave_light_south(rng):
+    return mouth_arch(rng, -1)
 
 
 def cave_props(rng):
     c = Canvas(W, 128)
-    cave_rock_base(c, rng, (4, 8))
+    cave_rock_base(c, rng)
     for x0 in (4, 52):
         c.rect(x0, 16, x0 + 8, 128, "wood")
         c.vline(x0, 16, 128, "wood_light")
         c.vline(x0 + 7, 16, 128, "wood_dark")
         for y in range(22, 128, 14):
             c.hline(x0 + 1, x0 + 6, y, "wood_dark")
-    c.rect(0, 10, W, 18, "wood")
-    c.hline(0, W, 10, "wood_light")
-    c.hline(0, W, 17, "wood_dark")
-    c.hline(0, W, 18, "ink")
+    # the cap beam sits in the storey that shows under the ceiling
+    c.rect(0, 66, W, 74, "wood")
+    c.hline(0, W, 66, "wood_light")
+    c.hline(0, W, 73, "wood_dark")
+    c.hline(0, W, 74, "cave_ink")
     for x in (8, 56):
-        c.px(x, 13, "iron_light")
+        c.px(x, 69, "iron_light")
     return c
 
 
 def cave_hole(rng):
     c = Canvas(W, 64)
-    cave_rock_base(c, rng, (4, 4))
+    cave_rock_base(c, rng, cracks=2)
     ys, xs = np.mgrid[0:64, 0:W]
     d = np.sqrt((xs - 34) ** 2 + ((ys - 30) * 1.3) ** 2)
-    c.put(d < 9, "rock_dark")
-    c.put(d < 7, "night")
-    c.put(d < 5, "ink")
-    c.px(35, 31, "gold")
-    c.px(36, 31, "flame_light")
-    c.px(35, 32, "gold")
-    c.hline(26, 42, 39, "rock_light")
+    c.put(d < 10, "cave_rock_light")
+    c.put(d < 9, "cave_rock_dark")
+    c.put(d < 7.5, "cave_ink")
+    c.put(d < 6, "ink")
+    # something shiny deep inside: a small gleam, a spark on its top
+    for x, y, name in ((33, 32, "gold"), (34, 32, "gold"), (35, 32, "gold"), (36, 32, "gold"),
+                       (34, 31, "gold"), (35, 31, "flame_light"), (36, 31, "gold"),
+                       (33, 33, "glow"), (34, 33, "gold"), (35, 33, "gold"), (36, 33, "glow"),
+                       (35, 30, "flame_light"), (37, 31, "flame_light"), (38, 30, "flame_light"),
+                       (32, 31, "glow")):
+        c.px(x, y, name)
+    c.hline(25, 44, 39, "cave_rock_pale")
     return c
 
 
@@ -1254,6 +1510,26 @@ GENERATORS = {
     "textures/cave_props.png": cave_props,
     "textures/cave_floor_blood.png": cave_floor_blood,
     "textures/cave_hole.png": cave_hole,
+    "textures/cave_light_north.png": cave_light_north,
+    "textures/cave_light_south.png": cave_light_south,
+    "textures/cave_floor_02.png": cave_floor_variant(0, (4, 6)),
+    "textures/room_panelled.png": room_panelled,
+    "textures/room_planks_painted.png": room_planks_painted,
+    "textures/trees_02.png": trees_variant(2),
+    "textures/trees_03.png": trees_variant(3),
+    "textures/trees_04.png": trees_variant(4),
+    "textures/trees_road.png": trees_variant(3, path=True),
+    "textures/cliff_02.png": cliff_variant,
+    "textures/cliff_03.png": cliff_variant,
+    "textures/road_02.png": road,
+    "textures/road_03.png": road,
+    "textures/hay_02.png": hay,
+    "textures/hay_03.png": hay,
+    "textures/cabin_door_2.png": cabin_door_mark("wreath", "cloth_black"),
+    "textures/cabin_door_3.png": cabin_door_mark("board", "paint_green"),
+    "textures/cabin_door_4.png": cabin_door_mark("pots", "paint_blue"),
+    "textures/cabin_door_1.png": cabin_door_mark("sign", "paint_red"),
+    "textures/cave_floor_03.png": cave_floor_variant(2, (6, 10)),
 }
 for _i in range(1, 16):
     GENERATORS["textures/cave_rock_%02d.png" % _i] = cave_rock(_i)

@@ -53,6 +53,10 @@ TEXTURES = {
 # first of them the one the tally marks are carved into.
 for _i in range(1, 16):
     TEXTURES["textures/cave_rock_%02d.png" % _i] = (1, "dark wet rock face, variant %d" % _i)
+# The cave mouth is three cells wide: its middle is cave_light.png, these
+# its two shoulders, so that one arch of daylight spans them.
+TEXTURES["textures/cave_light_north.png"] = (2, "the mouth's north shoulder: daylight closing against rock")
+TEXTURES["textures/cave_light_south.png"] = (2, "the mouth's south shoulder: daylight closing against rock")
 
 # file below data/images/ -> what it shows (64 x 64)
 SPRITES = {
@@ -90,3 +94,22 @@ SPRITES = {
     "sprites/tools.png": "a pick and a chisel leaning against the wall",
     "sprites/lantern_post.png": "a dim lantern hanging from a post: light in the cave",
 }
+TEXTURES["textures/cave_floor_02.png"] = (1, "the cave floor without standing water")
+TEXTURES["textures/cave_floor_03.png"] = (1, "the cave floor with two puddles")
+# More of the outdoor looks, mixed by the maps so that no horizon or ground
+# repeats one cell's pattern.
+for _i in (2, 3, 4):
+    TEXTURES["textures/trees_%02d.png" % _i] = (2, "the wood around the areas, other trees")
+TEXTURES["textures/trees_road.png"] = (2, "the wood with the road running on into a gap")
+for _i in (2, 3):
+    TEXTURES["textures/cliff_%02d.png" % _i] = (2, "the hill's rock face, other boulders and a grassy ledge")
+    TEXTURES["textures/road_%02d.png" % _i] = (1, "more of the packed earth road")
+    TEXTURES["textures/hay_%02d.png" % _i] = (1, "more of the farmyard straw")
+# The four cabins' doors, each marked from the street.
+TEXTURES["textures/cabin_door_1.png"] = (2, "the cook's door: red, a sign with a pot")
+TEXTURES["textures/cabin_door_2.png"] = (2, "the widow's door: black, a mourning wreath")
+TEXTURES["textures/cabin_door_3.png"] = (2, "the farmers' hall: green door, a notice board")
+TEXTURES["textures/cabin_door_4.png"] = (2, "the mother's door: blue, flower pots on the step")
+# Each cabin's own material inside.
+TEXTURES["textures/room_panelled.png"] = (1, "limewash above a dado of dark boards: the farmers' hall")
+TEXTURES["textures/room_planks_painted.png"] = (1, "boards painted a faded blue: the mother's home")

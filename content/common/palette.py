@@ -96,6 +96,28 @@ COLOURS = {
     "coat": (66, 62, 54),
     "coat_light": (94, 88, 74),
     "coat_warm": (132, 106, 70),
+    # the cave's rock under the lantern: warm, and light enough that the
+    # distance darkness leaves the near faces readable
+    "cave_ink": (36, 29, 26),
+    "cave_rock_dark": (70, 57, 48),
+    "cave_rock": (104, 87, 72),
+    "cave_rock_light": (136, 115, 94),
+    "cave_rock_pale": (168, 146, 118),
+    "cave_wet": (80, 74, 72),
+    "cave_sheen": (206, 198, 180),
+    "cave_puddle": (58, 60, 66),
+    "cave_puddle_light": (128, 134, 140),
+    # a painted door or sign that marks one cabin from the next
+    "paint_blue": (58, 92, 128),
+    "paint_green": (60, 104, 70),
+    "paint_red": (138, 48, 40),
+    "paint_yellow": (188, 150, 58),
+    # the priest's cassock: dark blue-grey, not the black of a doorway
+    "cassock": (46, 50, 70),
+    "cassock_light": (78, 84, 108),
+    # eyes: whites, and the milky eyes of the blind man
+    "eye_white": (226, 222, 210),
+    "eye_milk": (196, 202, 206),
 }
 
 

@@ -39,9 +39,14 @@ LEVEL = dict(
         "textures/cave_rock_01.png",       # 6: the tally marks
     ] + ROCK + [                           # 7 to 20
         "textures/cave_hole.png",          # 21
+        "textures/cave_light_north.png",   # 22: the mouth's shoulders
+        "textures/cave_light_south.png",   # 23
+        "textures/cave_floor_02.png",      # 24, 25: more floor, mixed by the map
+        "textures/cave_floor_03.png",
     ],
     legend={
-        "f": "textures/cave_floor.png",
+        "f": ["textures/cave_floor.png", "textures/cave_floor_02.png",
+              "textures/cave_floor_02.png", "textures/cave_floor_03.png"],
         "c": "textures/cave_ceiling.png",
         "L": "textures/cave_light.png",
         "P": "textures/cave_props.png",
@@ -49,6 +54,8 @@ LEVEL = dict(
         "T": "textures/cave_rock_01.png",
         "r": ROCK,
         "H": "textures/cave_hole.png",
+        "N": "textures/cave_light_north.png",
+        "S": "textures/cave_light_south.png",
     },
     definitions=[
         look("farmerNext", "sprites/farmer_next.png"),

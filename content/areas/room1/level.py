@@ -3,7 +3,7 @@ at it; dressers along the sides."""
 from areas.kit import room, talk, door, look
 
 LEVEL = room(
-    "LDWHCbe", (4.5, 5.5),
+    "LDWHCbeF", (4.5, 5.5),
     definitions=[
         look("chef", "sprites/chef.png"),
         look("table", "sprites/table.png"),

@@ -2,7 +2,7 @@
 from areas.kit import room, door, look
 
 LEVEL = room(
-    "PDWHCbe", (4.5, 5.5),
+    "PDWHCbeK", (4.5, 5.5),
     definitions=[
         look("bed", "sprites/bed.png"),
         look("table", "sprites/table.png"),
