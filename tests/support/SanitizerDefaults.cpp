@@ -10,6 +10,12 @@ extern "C" {
 // one is the library's; any other leak is ours and fails the run.
 const char* __lsan_default_suppressions() { return "leak:SDL_SetVideoMode\n"; }
 
+// The fast unwinder stops at the first library frame built without frame
+// pointers, so the leak above would show no SDL_SetVideoMode to match.
+const char* __asan_default_options() { return "fast_unwind_on_malloc=0"; }
+
+const char* __lsan_default_options() { return "print_suppressions=0"; }
+
 const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 
 }
