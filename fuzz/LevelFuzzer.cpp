@@ -88,12 +88,12 @@ void checkAcceptedLevel(const Level& level) {
     [[maybe_unused]] static volatile uint32_t sink;
     for (const Wall& wall : level.walls) {
         if (wall.height < 1) __builtin_trap();
-        sink = wall.image[TEXTURE_SIZE * TEXTURE_SIZE * wall.height - 1];
+        sink = wall.image->pixels[TEXTURE_SIZE * TEXTURE_SIZE * wall.height - 1];
     }
     for (const SpriteDefinition& definition : level.spriteDefinitions) {
         if (static_cast<int>(definition.scale.x) < 1 || static_cast<int>(definition.scale.y) < 1)
             __builtin_trap();
-        sink = definition.image[TEXTURE_SIZE * TEXTURE_SIZE - 1];
+        sink = definition.image->pixels[TEXTURE_SIZE * TEXTURE_SIZE - 1];
     }
     for (const Sprite& sprite : level.sprites)
         if (sprite.definition >= level.spriteDefinitions.size()) __builtin_trap();

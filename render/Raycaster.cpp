@@ -57,6 +57,39 @@ Raycaster::Raycaster(uint32_t textureWidth, int32_t textureHeight, int screenWid
     for (int y = 0; y < height; ++y) rowDistance[y] = height / (2.0 * y - height);
 }
 
+bool Raycaster::wallImageFits(const Level& frameLevel, const Wall& wall, size_t number) {
+    const TexelImage* image = wall.image.get();
+    if (!image || !image->pixels) return false;
+    // Every row the slice samples, 64 per storey, must be in the image.
+    if (wall.height >= 1 && image->width == static_cast<int>(texWidth) &&
+        image->height / texHeight >= wall.height)
+        return true;
+    reportOnce(image, "Raycaster: level \"%s\" wall %zu: its image is %dx%d texels but the wall is "
+                      "%d storeys of %ux%d; not drawn",
+               frameLevel.name.c_str(), number, image->width, image->height, wall.height, texWidth,
+               texHeight);
+    return false;
+}
+
+bool Raycaster::spriteImageFits(const Level& frameLevel, const SpriteDefinition& definition,
+                                size_t index) {
+    const TexelImage* image = definition.image.get();
+    if (!image || !image->pixels) return false;
+    if (image->width == static_cast<int>(texWidth) && image->height == texHeight) return true;
+    reportOnce(image, "Raycaster: level \"%s\" sprite definition %zu: its image is %dx%d texels, "
+                      "not %ux%d; not drawn",
+               frameLevel.name.c_str(), index + 1, image->width, image->height, texWidth, texHeight);
+    return false;
+}
+
+template <typename... Args>
+void Raycaster::reportOnce(const TexelImage* image, const char* format, Args... args) {
+    // A bad image is met every frame; its line is worth writing once.
+    if (std::find(reported.begin(), reported.end(), image) != reported.end()) return;
+    reported.push_back(image);
+    Engine::log(format, args...);
+}
+
 bool Raycaster::prepareFrame(const Level& frameLevel, SDL_Surface* overlay) {
     level = &frameLevel;
     wallCells = frameLevel.wallGrid.data();
@@ -89,8 +122,8 @@ bool Raycaster::prepareFrame(const Level& frameLevel, SDL_Surface* overlay) {
     storeys[0] = 1;
     for (size_t n = 1; n < count; ++n) {
         const Wall& wall = frameLevel.walls[n - 1];
-        const bool usable = wall.image && wall.height >= 1;
-        textures[n] = usable ? wall.image.get() : nullptr;
+        const bool usable = wallImageFits(frameLevel, wall, n);
+        textures[n] = usable ? wall.image->pixels.get() : nullptr;
         storeys[n] = usable ? wall.height : 1;
     }
 
@@ -463,7 +496,7 @@ void Raycaster::drawSprites(const Vec2& direction, const Vec2& cameraPlane, uint
         const Sprite& sprite = lv.sprites[spriteOrder[k]];
         if (!sprite.isVisible || sprite.definition >= lv.spriteDefinitions.size()) continue;
         const SpriteDefinition& def = lv.spriteDefinitions[sprite.definition];
-        if (!def.image) continue;
+        if (!spriteImageFits(lv, def, sprite.definition)) continue;
 
         const double sx = sprite.position.x - position.x;
         const double sy = sprite.position.y - position.y;
@@ -498,7 +531,7 @@ void Raycaster::drawSprites(const Vec2& direction, const Vec2& cameraPlane, uint
         const int cellDistance = std::abs(static_cast<int>(position.x) - truncClamped(sprite.position.x, 1 << 30)) +
                                  std::abs(static_cast<int>(position.y) - truncClamped(sprite.position.y, 1 << 30));
         const uint32_t shade = darknessWord(cellDistance - 1);
-        const uint32_t* image = def.image.get();
+        const uint32_t* image = def.image->pixels.get();
 
         for (int stripe = drawStartX; stripe < drawEndX; ++stripe) {
             if (stripe <= 0 || stripe >= W || !(depth[stripe] > transformY)) continue;

@@ -86,6 +86,13 @@ private:
     void castColumns(const Vec2& direction, const Vec2& cameraPlane, uint32_t* const* frameBuffer);
     void drawSprites(const Vec2& direction, const Vec2& cameraPlane, uint32_t* const* frameBuffer);
     bool prepareFrame(const Level& frameLevel, SDL_Surface* overlay);
+    // Whether an image holds every texel the renderer reads for it; logs the
+    // first refusal of each image, naming the level and the wall (1-based
+    // number) or sprite definition (index).
+    bool wallImageFits(const Level& frameLevel, const Wall& wall, size_t number);
+    bool spriteImageFits(const Level& frameLevel, const SpriteDefinition& definition, size_t index);
+    template <typename... Args>
+    void reportOnce(const TexelImage* image, const char* format, Args... args);
     void prepareCellLooks();
 
     // The darkness word for a Manhattan cell distance.
@@ -138,6 +145,7 @@ private:
     std::vector<int32_t> spriteOrder;
     std::vector<double> spriteDistance;
     std::vector<int32_t> spriteTexelRow;  // per screen row of the sprite being drawn
+    std::vector<const TexelImage*> reported;  // images already named in the log
 };
 
 // Sorts the first n entries of distance (squared distances to the sprites)

@@ -31,7 +31,7 @@ TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
     ASSERT_EQ(level->walls.size(), 3u);
     EXPECT_EQ(level->walls[0].height, 1);
     EXPECT_EQ(level->walls[1].height, 2);
-    EXPECT_EQ(level->walls[1].image[64 * 127 + 63], 0xFF102030u);
+    EXPECT_EQ(level->walls[1].image->pixels[64 * 127 + 63], 0xFF102030u);
     EXPECT_EQ(level->wallGrid[0][0], 1);
     EXPECT_EQ(level->wallGrid[1][1], 3);
 }
@@ -52,7 +52,7 @@ TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirInd
     EXPECT_TRUE(level->sprites[0].isVisible);
     EXPECT_EQ(level->spriteDefinitions[0].scale, Vec2(2.0f, 2.9f));
     EXPECT_EQ(level->spriteDefinitions[0].move, 120.0);
-    EXPECT_EQ(level->spriteDefinitions[1].image[0], 0xFF40C080u);
+    EXPECT_EQ(level->spriteDefinitions[1].image->pixels[0], 0xFF40C080u);
 }
 
 TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {

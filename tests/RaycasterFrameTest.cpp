@@ -84,7 +84,7 @@ struct Reference {
                            : truncClamped(static_cast<float>(h * 64) *
                                               (static_cast<float>(y - drawStart) / static_cast<float>(int64_t{h} * L + 2)),
                                           1 << 30);
-                uint32_t c = wall->image[clampIndex(texY, h * 64) * 64 + texX];
+                uint32_t c = wall->image->pixels[clampIndex(texY, h * 64) * 64 + texX];
                 if (c == WALL_TRANSPARENT_COLOR) continue;
                 if (out.raycaster.useSideShading && side == 1) c = (c >> 1) & 0x007F7F7Fu;
                 put(x, y, std::abs(int(pos.x) - cx) + std::abs(int(pos.y) - cy), c);
@@ -110,7 +110,7 @@ struct Reference {
             const int cx = clampIndex(truncClamped(px, 1 << 30), gw), cy = clampIndex(truncClamped(py, 1 << 30), gh);
             const int d = std::abs(int(pos.x) - cx) + std::abs(int(pos.y) - cy);
             auto paint = [&](const CellGrid<int32_t>& grid, int row) {
-                if (const Wall* w = wallNumbered(*level, grid[cx][cy])) put(x, row, d, w->image[texel]);
+                if (const Wall* w = wallNumbered(*level, grid[cx][cy])) put(x, row, d, w->image->pixels[texel]);
             };
             if (floor) paint(level->floorGrid, y);
             if (ceiling) paint(level->ceilingGrid, H - 1 - y);
@@ -150,7 +150,7 @@ struct Reference {
                 const int texX = clampIndex((int64_t{stripe - screenX + sw / 2} * 256 * 64 / sw) / 256, 64);
                 for (int y = y0; y < y1; ++y) {
                     const int64_t t = 256LL * (y - move) - 128LL * H + 128LL * sh;
-                    const uint32_t c = def.image[clampIndex((64 * t / sh) / 256, 64) * 64 + texX];
+                    const uint32_t c = def.image->pixels[clampIndex((64 * t / sh) / 256, 64) * 64 + texX];
                     if ((c & 0x00FFFFFFu) != 0) put(stripe, y, d, c);
                 }
             }
@@ -197,7 +197,7 @@ struct Reference {
 
 // --------------------------------------------------------------- the scenes
 
-PixelArray noise(int storeys, uint32_t seed, int cyanEvery = 0) {
+Image noise(int storeys, uint32_t seed, int cyanEvery = 0) {
     return makeImage(storeys, [=](int x, int y) {
         uint32_t v = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u) ^ (seed * 83492791u);
         v ^= v >> 13;
@@ -232,7 +232,7 @@ std::unique_ptr<Level> testTown() {
     const Vec2 spots[] = {{8.5f, 7.5f}, {12.2f, 9.1f}, {4.5f, 9.5f}, {16.5f, 5.5f},
                           {10.5f, 12.5f}, {7.1f, 3.2f}, {13.7f, 13.3f}, {2.5f, 2.5f}, {8.5f, 7.5f}};
     for (int i = 0; i < 9; ++i) {
-        PixelArray image = makeImage(1, [i](int x, int y) -> uint32_t {
+        Image image = makeImage(1, [i](int x, int y) -> uint32_t {
             const int dx = x - 32, dy = y - 32;
             if (dx * dx + dy * dy > 700) return (x + y) % 2 ? 0x00000000u : 0xFF000000u;
             return 0xFF000000u | static_cast<uint32_t>(i * 0x1F3A11 + x * 0x0300 + y * 3);

@@ -3,6 +3,7 @@
 #include "media/Image.h"
 #include "render/Vec2.h"
 #include "world/CellGrid.h"
+#include "world/TexelImage.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,14 +18,29 @@ inline constexpr uint32_t WALL_TRANSPARENT_COLOR = 0xFF00FFFFu;
 // one storey or one sprite this many tall.
 inline constexpr int TEXTURE_SIZE = 64;
 
-// One texture of the level's colour vocabulary.
+// One texture of the level's colour vocabulary. Walls naming the same file
+// share one decoded image; a wall whose texels change at run time takes its
+// own copy first through writableImage().
 struct Wall {
-    int32_t height = 0;  // storeys: image height / 64, rounded down
-    PixelArray image;    // 64 x (64 * height) texels, row-major, 0xAARRGGBB
+    int32_t height = 0;                  // storeys: image height / 64, rounded down
+    std::shared_ptr<TexelImage> image;   // 64 x (64 * height) texels; null: none
+
+    // This wall's image, copied first if another wall or definition shares
+    // it, so that writing texels changes this wall alone. Null without an
+    // image (or when the copy cannot be allocated, which leaves image as it
+    // was). The pointer stays valid until image is replaced.
+    TexelImage* writableImage() {
+        if (image && image.use_count() > 1) {
+            std::shared_ptr<TexelImage> own = copyTexelImage(*image);
+            if (!own) return nullptr;
+            image = std::move(own);
+        }
+        return image.get();
+    }
 };
 
 struct SpriteDefinition {
-    PixelArray image;    // 64 x 64, 0xAARRGGBB; RGB 0 is transparent
+    std::shared_ptr<TexelImage> image;  // 64 x 64, 0xAARRGGBB; RGB 0 is transparent; shared
     Vec2 scale{1, 1};    // size divisors, truncated to integers >= 1 on use
     double move = 0.0;   // screen rows at distance 1, positive moves down
 };

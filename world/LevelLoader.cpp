@@ -52,7 +52,7 @@ private:
     bool refuseUndeclaredColours(const char* fileName, const MapImage& image);
     void warnOfUndeclaredWallColour(const MapImage& image);
     void readActions(const pugi::xml_node& root);
-    bool decodeImage(const std::string& fileName, PixelArray& pixels, int& width, int& height);
+    bool decodeImage(const std::string& fileName, std::shared_ptr<TexelImage>& image);
 
     bool refuse(const std::string& file, const std::string& what) {
         problem = file + ": " + what;
@@ -123,11 +123,12 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
     return true;
 }
 
-bool LevelReader::decodeImage(const std::string& fileName, PixelArray& pixels, int& width,
-                              int& height) {
+bool LevelReader::decodeImage(const std::string& fileName, std::shared_ptr<TexelImage>& image) {
     const std::string path = IMAGE_DIRECTORY + fileName;
     std::string what;
-    if (decodeImageFile(path, pixels, width, height, what)) return true;
+    image = std::make_shared<TexelImage>();
+    if (decodeImageFile(path, image->pixels, image->width, image->height, what)) return true;
+    image.reset();
     return refuse(path, what + " (named in " + mainXml + ")");
 }
 
@@ -137,10 +138,10 @@ bool LevelReader::readWalls(const pugi::xml_node& root) {
          element = element.next_sibling("wall")) {
         const uint32_t colour = parseColor(element.attribute("color").value());
         Wall wall;
-        int width = 0;
-        int height = 0;
         const std::string fileName = element.attribute("image").value();
-        if (!decodeImage(fileName, wall.image, width, height)) return false;
+        if (!decodeImage(fileName, wall.image)) return false;
+        const int width = wall.image->width;
+        const int height = wall.image->height;
         if (width != TEXTURE_SIZE || height < TEXTURE_SIZE || height % TEXTURE_SIZE != 0)
             return refuse(IMAGE_DIRECTORY + fileName,
                           "is " + std::to_string(width) + "x" + std::to_string(height) +
@@ -162,9 +163,9 @@ bool LevelReader::readSpriteDefinitions(const pugi::xml_node& root) {
         const std::string definitionName = element.child_value("name");
         const std::string fileName = element.child_value("image");
         SpriteDefinition definition;
-        int width = 0;
-        int height = 0;
-        if (!decodeImage(fileName, definition.image, width, height)) return false;
+        if (!decodeImage(fileName, definition.image)) return false;
+        const int width = definition.image->width;
+        const int height = definition.image->height;
         if (width != TEXTURE_SIZE || height != TEXTURE_SIZE)
             return refuse(IMAGE_DIRECTORY + fileName,
                           "is " + std::to_string(width) + "x" + std::to_string(height) +
