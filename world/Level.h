@@ -93,8 +93,26 @@ struct Level {
     const std::string& getName() const { return name; }
 };
 
+// Bounds far above what any area needs (the largest has 32x24 cells, 21
+// walls, 31 sprites and textures of a few storeys). A level file beyond one is
+// refused before it can cost much memory or time per frame.
+inline constexpr uint32_t MAX_LEVEL_SIDE = 1024;  // cells, each of width and height
+inline constexpr int32_t MAX_STOREYS = 64;        // of one wall texture
+inline constexpr size_t MAX_WALLS = 1024;
+inline constexpr size_t MAX_SPRITE_DEFINITIONS = 1024;
+inline constexpr size_t MAX_SPRITES = 4096;       // placements
+inline constexpr size_t MAX_ACTIONS = 4096;
+
+// What one load decoded: each image file is decoded once per level, however
+// many walls and definitions name it.
+struct LevelLoadReport {
+    size_t imagesDecoded = 0;  // texture, sprite and map image files
+    size_t texelsDecoded = 0;  // their pixels, summed
+};
+
 // Loads "data/levels/" + name + "/main.xml" and its four map images (paths
 // relative to the working directory) and checks every invariant the renderer
 // and movement rely on. Returns null, after one log line naming the file and
-// what is wrong, for a level that is missing, malformed or broken.
-std::unique_ptr<Level> loadLevel(const std::string& name);
+// what is wrong, for a level that is missing, malformed, broken or beyond the
+// bounds above. report, when not null, is filled in either way.
+std::unique_ptr<Level> loadLevel(const std::string& name, LevelLoadReport* report = nullptr);
