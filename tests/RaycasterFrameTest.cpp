@@ -4,6 +4,7 @@
 // single pixel of the frame or of the darkness overlay.
 
 #include "RaycasterTestLevel.h"
+#include "render/SpritePass.h"
 #include "render/DarknessTable.h"
 
 #include <gtest/gtest.h>
