@@ -91,6 +91,11 @@ struct Camera {
     Vec2 position, direction, plane;
 };
 
+void PrintTo(const Camera& c, std::ostream* out) {
+    *out << "at (" << c.position.x << ", " << c.position.y << ") looking (" << c.direction.x << ", "
+         << c.direction.y << ")";
+}
+
 // Six spots, each turned through the full circle in uneven steps, and two views whose rays run along
 // an axis or exactly through cell corners.
 std::vector<Camera> cameras() {
@@ -190,4 +195,5 @@ TEST_P(RaycasterPose, LitFrameIsTheUnlitFrameWithDarknessWhereverSomethingIsDraw
     EXPECT_GT(drawn, W * H / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(TestTown, RaycasterPose, ::testing::ValuesIn(cameras()));
+INSTANTIATE_TEST_SUITE_P(TestTown, RaycasterPose, ::testing::ValuesIn(cameras()),
+                         [](const auto& info) { return "Pose" + std::to_string(info.index); });
