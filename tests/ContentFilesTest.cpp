@@ -44,7 +44,7 @@ const PictureNeed PICTURES[] = {
     {"images/blinker.png", 1, 40, 1, 25, ANY, "the caret at +53"},
     {"images/Lantern.png", 1, 300, 160, 220, CYAN, "150 left of the centre, on the bottom edge"},
     {"images/KnifeHand.png", 1, 300, 160, 220, CYAN, "150 right of the centre, on the bottom edge"},
-    {"images/KnifeHandBlood.png", 138, 138, 210, 210, CYAN, "drawn in place of the clean knife"},
+    {"images/KnifeHandBlood.png", 1, 300, 160, 220, CYAN, "drawn in place of the clean knife"},
     {"images/fiveStrokes.png", 1, 20, 1, 20, WHITE, "three or more per row of a cave texture"},
     {"images/singleStroke.png", 1, 20, 12, 12, WHITE, "as tall as the five strokes"},
 };

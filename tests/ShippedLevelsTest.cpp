@@ -124,7 +124,7 @@ bool showsImage(const SpriteDefinition& definition, const char* file) {
     int w = 0, h = 0;
     const PixelArray pixels(loadImagePixels((std::string("data/images/") + file).c_str(), w, h));
     return pixels && definition.image && w == TEXTURE_SIZE && h == TEXTURE_SIZE &&
-           std::memcmp(pixels.get(), definition.image.get(), sizeof(uint32_t) * w * h) == 0;
+           std::memcmp(pixels.get(), definition.image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
 }
 
 // The farmer at (28, 11) steps aside or falls once the player has met him;
@@ -222,7 +222,7 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     int w = 0, h = 0;
     const PixelArray blood(loadImagePixels("data/images/textures/cave_floor_blood.png", w, h));
     ASSERT_TRUE(blood);
-    EXPECT_EQ(std::memcmp(cave.walls[4].image.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
+    EXPECT_EQ(std::memcmp(cave.walls[4].image->pixels.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
         << "Wall 5 must be the bloodied floor";
     for (size_t n = 6; n <= 20; ++n) EXPECT_EQ(cave.walls[n - 1].height, 1) << "Wall " << n;
 
