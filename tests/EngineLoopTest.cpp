@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 using EngineLoop = EngineWithState;
 
@@ -82,8 +87,12 @@ TEST_F(EngineLoop, ReplacedAndLeftoverPendingStatesAreDeletedWithoutCleanup) {
     EXPECT_EQ(engine.pendingState(), nullptr);
 }
 
+// A signal is noticed at the next event poll, so its frame and one more run.
 TEST_F(EngineLoop, RunStopsOnEveryRequestButFinishesThatFrameFirst) {
-    const struct { const char* name; bool initFails; int quits, stopAtUpdate, frames; size_t stops; } cases[] = {{"the state asks", false, 0, 3, 3, 1}, {"init fails", true, 0, 0, 1, 1}, {"two window closes", false, 2, 0, 1, 2}};
+    const struct { const char* name; bool initFails; int quits, stopAtUpdate, signal, frames; size_t stops; } cases[] = {
+        {"the state asks", false, 0, 3, 0, 3, 1}, {"init fails", true, 0, 0, 0, 1, 1},
+        {"two window closes", false, 2, 0, 0, 1, 2}, {"SIGTERM", false, 0, 3, SIGTERM, 4, 1},
+        {"SIGINT", false, 0, 3, SIGINT, 4, 1}};
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     for (const auto& c : cases) {
@@ -92,7 +101,8 @@ TEST_F(EngineLoop, RunStopsOnEveryRequestButFinishesThatFrameFirst) {
         state->initResult = !c.initFails;
         int updates = 0;
         state->onUpdate = [&] {
-            if (++updates == c.stopAtUpdate || updates == 10) engine.requestStop();
+            if (++updates == c.stopAtUpdate && c.signal) std::raise(c.signal);
+            else if (updates == c.stopAtUpdate || updates == 10) engine.requestStop();
         };
         for (int i = 0; i < c.quits; ++i) pushQuit();
         const std::string log = captureLog([this] { engine.run(); });
@@ -113,19 +123,21 @@ TEST_F(EngineLoop, WheelNotchStepsOnPressAndReleaseAndOtherButtonsPassThrough) {
     EXPECT_EQ(journal->takeInput(), "mouseWheel -1 mouseWheel -1 mouseButtonDown 1 mouseButtonUp 1");
 }
 
-// A start that cannot find its icon or its font fails, says which file, and
-// the loop then neither runs nor leaks the state it was handed.
-TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
-    const struct { const char *missing, *logged; } cases[] = {
-        {"data/font/04B_03__.TTF", "Couldn't open font data/font/04B_03__.TTF"},
-        {"data/icon.bmp", "Couldn't load icon data/icon.bmp"}};
+// A start that cannot find its icon or its font, or has no audio, fails, says
+// what failed and why, and the loop then neither runs nor leaks the state it
+// was handed.
+TEST(EngineStart, FailedStartNamesWhatFailedAndRunDoesNothing) {
+    const struct { const char *missing, *audioDriver, *logged, *notLogged; } cases[] = {
+        {"data/font/04B_03__.TTF", "dummy", "Couldn't open font data/font/04B_03__.TTF: ", nullptr},
+        {"data/icon.bmp", "dummy", "Couldn't load icon data/icon.bmp: ", nullptr},
+        {nullptr, "nonexistent", "SDL Audio couldn't be initialised: ", "Video"}};
     setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.missing);
+        SCOPED_TRACE(c.logged);
+        setenv("SDL_AUDIODRIVER", c.audioDriver, 1);
         const std::string root = makeTempDir();
         ASSERT_TRUE(makeFixtureData(root));
-        std::filesystem::remove(std::filesystem::path(root) / c.missing);
+        if (c.missing) std::filesystem::remove(std::filesystem::path(root) / c.missing);
         std::filesystem::current_path(root);
         Engine& engine = Engine::instance();
         auto journal = std::make_shared<Journal>();
@@ -135,13 +147,20 @@ TEST(EngineStart, FailedStartNamesTheMissingFileAndRunDoesNothing) {
             engine.run();
         });
         EXPECT_FALSE(engine.isInitialised());
-        EXPECT_NE(log.find(c.logged), std::string::npos) << log;
+        // SDL's own words follow the separator.
+        const size_t at = log.find(c.logged);
+        ASSERT_NE(at, std::string::npos) << log;
+        EXPECT_NE(log[at + std::strlen(c.logged)], '\n') << log;
+        if (c.notLogged) {
+            EXPECT_EQ(log.find(c.notLogged), std::string::npos) << log;
+        }
         EXPECT_EQ(log.find("Starting Main Loop"), std::string::npos);
         EXPECT_TRUE(journal->calls.empty());
         engine.shutdown();
         returnToRepository();
         EXPECT_EQ(journal->destroyed, 1);
     }
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 TEST(EngineStart, GameDataGivesA640By480WindowTitledOmbrel) {
@@ -158,10 +177,88 @@ TEST(EngineStart, GameDataGivesA640By480WindowTitledOmbrel) {
     Engine::instance().shutdown();
 }
 
-// SDL's audio thread used to keep mixing while the libraries were torn down,
-// so a process that never called shutdown() now and then crashed on exit.
-TEST(EngineExit, ProcessEndingWithoutShutdownExitsCleanly) {
+namespace {
+
+// Runs after the engine's static destructor, since it is registered before
+// the engine exists: the process ends with status 2 if the destructor took
+// SDL's video down (which waits for ever on a lost display) and 3 if it left
+// the audio device open (its thread then crashes the exit now and then).
+void checkWhatTheDestructorReleased() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) _exit(2);
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr)) _exit(3);
+}
+
+// Starts an X server of its own on a free display, ready once it has written
+// its number; 0 if none could be started.
+pid_t startXServer(std::string& display) {
+    for (int number = 300; number < 310; ++number) {
+        int ready[2];
+        if (pipe(ready) != 0) return 0;
+        const pid_t server = fork();
+        if (server == 0) {
+            const std::string fd = std::to_string(ready[1]);
+            const std::string name = ":" + std::to_string(number);
+            close(ready[0]);
+            freopen("/dev/null", "w", stderr);
+            execlp("Xvfb", "Xvfb", name.c_str(), "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten",
+                   "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(ready[1]);
+        char written[16] = {};
+        const ssize_t got = server > 0 ? read(ready[0], written, sizeof written - 1) : -1;
+        close(ready[0]);
+        if (got > 0) {
+            display = ":" + std::to_string(number);
+            return server;
+        }
+        // Taken by another server, or no Xvfb at all.
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(EngineExit, ProcessEndingWithoutShutdownReleasesOnlyTheAudio) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (int attempt = 0; attempt < 6; ++attempt)
-        EXPECT_EXIT({ ensureEngineStarted(); std::exit(0); }, ::testing::ExitedWithCode(0), "");
+    for (int attempt = 0; attempt < 4; ++attempt)
+        EXPECT_EXIT(
+            {
+                std::atexit(checkWhatTheDestructorReleased);
+                ensureEngineStarted();
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), "");
+}
+
+// Xlib's exit on a lost display used to run the engine's shutdown, which
+// waited on the dead display for ever. The alarm turns such a hang into a
+// failure instead of a test that never ends.
+TEST(EngineExit, LostDisplayEndsTheProcessWithAnErrorAndALogLine) {
+    if (system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "no Xvfb to lose";
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            alarm(20);
+            std::string display;
+            const pid_t server = startXServer(display);
+            if (!server) _exit(4);
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("SDL_VIDEODRIVER", "x11", 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            Engine& engine = Engine::instance();
+            engine.init("Ombrel", 640, 480, false);
+            if (!engine.isInitialised()) _exit(5);
+            auto owned = std::make_unique<RecordingState>(std::make_shared<Journal>());
+            int updates = 0;
+            owned->onUpdate = [&] {
+                if (++updates == 5) kill(server, SIGKILL);
+            };
+            engine.changeState(std::move(owned));
+            engine.setFrameLimit(true);
+            engine.setTargetFps(40.0f);
+            engine.run();
+            _exit(6);
+        },
+        ::testing::ExitedWithCode(1), "Lost the connection to the display");
 }
