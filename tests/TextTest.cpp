@@ -24,17 +24,3 @@ TEST_F(Text, RendersColourKeyedTextInTheGivenColourWithMinusOneMeaningWhite) {
         freeSurface(s);
     }
 }
-
-TEST_F(Text, EmptyTextNullFontAndMissingFontFileGiveNothingToDraw) {
-    EXPECT_EQ(renderText(engine.font(), "", 0xFFFFFF), nullptr);
-    EXPECT_EQ(renderText(nullptr, "Hello", 0xFFFFFF), nullptr);
-    EXPECT_EQ(measureText(nullptr, "Hello"), 0);
-    EXPECT_EQ(measureText(engine.font(), ""), 0);
-    EXPECT_EQ(openFont("data/font/absent.ttf", 24), nullptr);
-    closeFont(nullptr);
-}
-
-TEST(TextWithoutLibrary, OpeningAFontBeforeStartUpGivesNull) {
-    if (TTF_WasInit()) GTEST_SKIP() << "an earlier test in this process started SDL_ttf";
-    EXPECT_EQ(openFont(FONT_PATH, 24), nullptr);
-}
