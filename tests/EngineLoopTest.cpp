@@ -163,20 +163,6 @@ TEST(EngineStart, FailedStartNamesWhatFailedAndRunDoesNothing) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
-TEST(EngineStart, GameDataGivesA640By480WindowTitledOmbrel) {
-    ASSERT_TRUE(ensureEngineStarted());
-    SDL_Surface* screen = Engine::instance().screen();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->w, 640);
-    EXPECT_EQ(screen->h, 480);
-    EXPECT_EQ(screen->format->BitsPerPixel, 32);
-    char* title = nullptr;
-    SDL_WM_GetCaption(&title, nullptr);
-    EXPECT_STREQ(title, "Ombrel");
-    EXPECT_NE(Engine::instance().font(), nullptr);
-    Engine::instance().shutdown();
-}
-
 namespace {
 
 // Runs after the engine's static destructor, since it is registered before
