@@ -190,7 +190,12 @@ void Engine::switchToPendingState() {
         current.reset();
     }
     current = std::move(next);
-    if (!current->init()) requestStop();
+    if (!current->init()) {
+        // The state has logged why; ending here keeps the game from running
+        // on in a half-built world, and the exit status tells the desktop.
+        stateStartFailed = true;
+        requestStop();
+    }
 }
 
 void Engine::present() {

@@ -25,6 +25,8 @@ public:
     // widget could write without it). The caller then calls shutdown().
     void init(const std::string& title, int width, int height, bool fullscreen);
     bool isInitialised() const { return initialised; }
+    // True once a state's init() has failed; the loop was stopped then.
+    bool hasStateFailedToStart() const { return stateStartFailed; }
 
     // The main loop; returns once running is false. Does nothing unless
     // initialised.
@@ -142,6 +144,8 @@ private:
     void releaseHeldKeys();
 
     bool initialised = false;
+
+    bool stateStartFailed = false;
     bool sdlStarted = false;  // SDL_InitSubSystem succeeded and SDL_Quit is owed
     std::unique_ptr<GameState> current;
     bool running = false;

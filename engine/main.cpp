@@ -14,13 +14,11 @@ int main() {
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     engine.enableSpeedRunTimer();
-    // A title that cannot start (its world refused a level file) has logged
-    // why and stopped the loop; the program then ends as a failed start.
-    bool titleFailed = false;
-    engine.changeState(std::make_unique<TitleScreen>(&titleFailed));
+    engine.changeState(std::make_unique<TitleScreen>());
     engine.run();
 
     engine.closeSharedFont();
     engine.shutdown();
-    return titleFailed ? 1 : 0;
+    // A state that could not start (a level file refused) has logged why.
+    return engine.hasStateFailedToStart() ? 1 : 0;
 }

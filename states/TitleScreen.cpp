@@ -16,7 +16,7 @@ constexpr int SpaceKey = SDLK_SPACE;
 
 }  // namespace
 
-TitleScreen::TitleScreen(bool* startFailed) : startFailed(startFailed) {}
+TitleScreen::TitleScreen() = default;
 
 TitleScreen::~TitleScreen() { cleanup(); }
 
@@ -27,7 +27,6 @@ bool TitleScreen::init() {
         // The loader has named the refused file. A title over half a world
         // would only lead into a game that cannot be played.
         backdrop.reset();
-        if (startFailed) *startFailed = true;
         return false;
     }
     swingAngle = 90.0f;

@@ -23,9 +23,7 @@ class PlayState;
 // and does nothing until the engine stops.
 class TitleScreen : public GameState {
 public:
-    // startFailed, if given, is set when init() fails, so the entry point can
-    // end with a failure status; it must outlive init().
-    explicit TitleScreen(bool* startFailed = nullptr);
+    TitleScreen();
     ~TitleScreen() override;
 
     bool init() override;
@@ -45,7 +43,6 @@ public:
 private:
     void freeTexts();
 
-    bool* startFailed;
     std::unique_ptr<PlayState> backdrop;
     TTF_Font* titleFont = nullptr;
     SDL_Surface* titleText = nullptr;

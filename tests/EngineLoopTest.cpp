@@ -90,9 +90,10 @@ TEST_F(EngineLoop, ReplacedAndLeftoverPendingStatesAreDeletedWithoutCleanup) {
 // A signal is noticed at the next event poll, so its frame and one more run.
 TEST_F(EngineLoop, RunStopsOnEveryRequestButFinishesThatFrameFirst) {
     const struct { const char* name; bool initFails; int quits, stopAtUpdate, signal, frames; size_t stops; } cases[] = {
-        {"the state asks", false, 0, 3, 0, 3, 1}, {"init fails", true, 0, 0, 0, 1, 1},
-        {"two window closes", false, 2, 0, 0, 1, 2}, {"SIGTERM", false, 0, 3, SIGTERM, 4, 1},
-        {"SIGINT", false, 0, 3, SIGINT, 4, 1}};
+        {"the state asks", false, 0, 3, 0, 3, 1}, {"two window closes", false, 2, 0, 0, 1, 2},
+        {"SIGTERM", false, 0, 3, SIGTERM, 4, 1}, {"SIGINT", false, 0, 3, SIGINT, 4, 1},
+        // Last: a failed start marks the whole run as failed.
+        {"init fails", true, 0, 0, 0, 1, 1}};
     engine.setFrameLimit(true);
     engine.setTargetFps(40.0f);
     for (const auto& c : cases) {
@@ -109,6 +110,7 @@ TEST_F(EngineLoop, RunStopsOnEveryRequestButFinishesThatFrameFirst) {
         EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), c.stops);
         EXPECT_EQ(journal->count("update"), c.frames);
         EXPECT_EQ(journal->count("render"), c.frames);
+        EXPECT_EQ(engine.hasStateFailedToStart(), c.initFails);
         journal->calls.clear();
     }
 }

@@ -115,13 +115,12 @@ TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBox
 TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     ASSERT_TRUE(startEngineWithFixtureData());
     Engine& engine = Engine::instance();
-    bool failed = false;
-    engine.changeState(std::make_unique<TitleScreen>(&failed));
+    engine.changeState(std::make_unique<TitleScreen>());
     const std::string log = captureLog([&] {
         pushKeyDown(SDLK_SPACE, ' ');
         for (int i = 0; i < 30; ++i) engine.frame(0.06f), engine.present();
     });
-    EXPECT_TRUE(failed);
+    EXPECT_TRUE(engine.hasStateFailedToStart());
     EXPECT_NE(log.find("Level \"town\" refused"), std::string::npos) << log;
     EXPECT_EQ(occurrences(log, "Requesting Stop Main Loop"), 1u);
     // Nothing of the title runs on: nothing drawn, no game handed over.
