@@ -84,8 +84,10 @@ bool PlayState::init() {
     footstepCountdown = FOOTSTEP_SPACING;
     turnRemaining = 0.0f;
     mode = Walking;
-    // Nothing is in focus until the player first moves.
+    // Nothing is in focus until the player first moves; the label goes too,
+    // or it would offer an action that Space cannot fire.
     focusedAction = nullptr;
+    if (hintLabel) hintLabel->setText("");
 
     cryingSound = loadSound("data/sfx/crying1.wav");
     stabSound = loadSound("data/sfx/stab_pierce.wav");
