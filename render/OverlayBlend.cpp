@@ -106,6 +106,10 @@ __attribute__((target("avx2"))) void blendRowAvx2(const uint32_t* src, uint32_t*
         r = _mm256_blendv_epi8(r, d, clear);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), r);
     }
+    // The compiler leaves the wide registers' upper halves dirty when it
+    // turns the call below into a jump; every SSE instruction after that (the
+    // raycaster's too, long after this frame) would pay for it.
+    _mm256_zeroupper();
     blendRowScalar(src + i, dst + i, count - i);
 }
 
