@@ -242,6 +242,29 @@ TEST_F(PlayStateTest, FrameCompositionOrder) {
     EXPECT_EQ(knifeOnScreen(), 0xFF0000u);
 }
 
+// An area change waits for black, enters the area, then fades back in; the
+// area left keeps the spot the player left it from.
+TEST_F(PlayStateTest, ChangeLevelBehindTheFade) {
+    const Vec2 leftFrom = play->position;
+    play->changeLevel(2);
+    EXPECT_EQ(play->mode, Changing);
+    int framesToBlack = 0;
+    while (play->currentLevel == 0 && framesToBlack < 400) {
+        frames(1);
+        ++framesToBlack;
+        if (play->currentLevel == 0) {
+            ASSERT_EQ(play->mode, Changing);
+        }
+    }
+    EXPECT_GT(framesToBlack, 1);
+    EXPECT_EQ(play->currentLevel, 2u);
+    EXPECT_EQ(play->mode, Walking);
+    EXPECT_EQ(play->position, play->levels[2]->start);
+    EXPECT_EQ(play->levels[0]->start, leftFrom);
+    frames(framesToBlack);
+    EXPECT_FALSE(play->fade.isBlack());
+}
+
 TEST_F(PlayStateTest, KeysByMode) {
     const Vec2 start = play->position;
     play->mode = Watching;
