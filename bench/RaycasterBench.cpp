@@ -18,23 +18,31 @@ namespace {
 constexpr int W = 640;
 constexpr int H = 480;
 
-PixelArray patternImage(int storeys, uint32_t seed, bool seeThrough = false) {
-    PixelArray image(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64 * storeys)));
+std::shared_ptr<TexelImage> texels(int width, int height) {
+    auto image = std::make_shared<TexelImage>();
+    image->width = width;
+    image->height = height;
+    image->pixels.reset(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * width * height)));
+    return image;
+}
+
+std::shared_ptr<TexelImage> patternImage(int storeys, uint32_t seed, bool seeThrough = false) {
+    std::shared_ptr<TexelImage> image = texels(64, 64 * storeys);
     for (int y = 0; y < 64 * storeys; ++y)
         for (int x = 0; x < 64; ++x) {
             uint32_t c = 0xFF000000u | ((seed * 2654435761u + static_cast<uint32_t>(x * 7 + y * 13)) & 0x00FFFFFFu);
             if (seeThrough && (x / 8 + y / 8) % 2) c = WALL_TRANSPARENT_COLOR;
-            image[y * 64 + x] = c;
+            image->pixels[y * 64 + x] = c;
         }
     return image;
 }
 
-PixelArray spriteImage(uint32_t seed) {
-    PixelArray image(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64)));
+std::shared_ptr<TexelImage> spriteImage(uint32_t seed) {
+    std::shared_ptr<TexelImage> image = texels(64, 64);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const int dx = x - 32, dy = y - 32;
-            image[y * 64 + x] = dx * dx + dy * dy < 900 ? 0xFF000000u | (seed * 0x010203u + x + y * 64) : 0xFF000000u;
+            image->pixels[y * 64 + x] = dx * dx + dy * dy < 900 ? 0xFF000000u | (seed * 0x010203u + x + y * 64) : 0xFF000000u;
         }
     return image;
 }

@@ -69,7 +69,8 @@ std::filesystem::path startDirectory;
 // image are read, so a grid or image smaller than promised shows under ASan.
 void checkAcceptedLevel(const Level& level) {
     const int32_t wallCount = static_cast<int32_t>(level.walls.size());
-    if (level.width == 0 || level.height == 0) __builtin_trap();
+    if (level.width == 0 || level.height == 0 || level.width > MAX_LEVEL_SIDE || level.height > MAX_LEVEL_SIDE)
+        __builtin_trap();
     if (level.hasFloor == level.floorGrid.empty()) __builtin_trap();
     if (level.hasCeiling == level.ceilingGrid.empty()) __builtin_trap();
     for (uint32_t x = 0; x < level.width; ++x) {
@@ -87,13 +88,18 @@ void checkAcceptedLevel(const Level& level) {
     }
     [[maybe_unused]] static volatile uint32_t sink;
     for (const Wall& wall : level.walls) {
-        if (wall.height < 1) __builtin_trap();
-        sink = wall.image[TEXTURE_SIZE * TEXTURE_SIZE * wall.height - 1];
+        if (wall.height < 1 || wall.height > MAX_STOREYS || !wall.image ||
+            wall.image->width != TEXTURE_SIZE || wall.image->height < TEXTURE_SIZE * wall.height)
+            __builtin_trap();
+        sink = wall.image->pixels[TEXTURE_SIZE * TEXTURE_SIZE * wall.height - 1];
     }
     for (const SpriteDefinition& definition : level.spriteDefinitions) {
         if (static_cast<int>(definition.scale.x) < 1 || static_cast<int>(definition.scale.y) < 1)
             __builtin_trap();
-        sink = definition.image[TEXTURE_SIZE * TEXTURE_SIZE - 1];
+        if (!definition.image || definition.image->width != TEXTURE_SIZE ||
+            definition.image->height != TEXTURE_SIZE)
+            __builtin_trap();
+        sink = definition.image->pixels[TEXTURE_SIZE * TEXTURE_SIZE - 1];
     }
     for (const Sprite& sprite : level.sprites)
         if (sprite.definition >= level.spriteDefinitions.size()) __builtin_trap();

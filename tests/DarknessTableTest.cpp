@@ -3,6 +3,7 @@
 
 #include "RaycasterTestLevel.h"
 #include "render/DarknessTable.h"
+#include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
 
@@ -64,11 +65,32 @@ TEST_F(Darkness, CaveWithoutLanternDarkensEvenThePlayersOwnCell) {
     EXPECT_EQ(darkness(H / 2), 192u << 24);  // wall cell one away
 }
 
-// Unlit frames and see-through texels leave the overlay alone too; the whole-frame
-// comparison with the straightforward renderer guards those.
+// Unlit frames and see-through texels leave the overlay alone too; the lit
+// against unlit frames of RaycasterFrameTest guard those.
 TEST_F(Darkness, LevelWithoutFloorWritesNoDarknessBelowTheWalls) {
     castFrom(*room(12, 3, false, true), 4.5f);
     EXPECT_EQ(scene.at(MIDDLE, H - 1), BACKGROUND);  // no floor below the wall
     EXPECT_EQ(darkness(H - 1), UNTOUCHED);
     EXPECT_EQ(darkness(0), 96u << 24);
+}
+
+// The darkness words are black at an opacity in the top byte: an overlay
+// whose alpha lies elsewhere (or that has none) would turn them into colours.
+TEST_F(Darkness, OverlayWithoutAlphaInTheTopByteGetsNoneAndIsNamedOnce) {
+    auto corridor = room(12, 3);
+    SDL_Surface* noAlpha = SDL_CreateRGBSurface(SDL_SWSURFACE, W, H, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(noAlpha, nullptr);
+    const std::string log = captureLog([&] {
+        for (int frame = 0; frame < 2; ++frame) {
+            SDL_FillRect(noAlpha, nullptr, 0x123456);
+            scene.raycaster.useLighting = true;
+            scene.position = {4.5f, 1.5f};
+            scene.raycaster.castFrame(&scene.position, &scene.direction, &scene.plane, *corridor, scene.frame,
+                                      noAlpha);
+        }
+    });
+    EXPECT_EQ(static_cast<const uint32_t*>(noAlpha->pixels)[H / 2 * (noAlpha->pitch / 4) + MIDDLE], 0x123456u);
+    EXPECT_EQ(scene.at(MIDDLE, H / 2), WALL);  // the view itself is drawn
+    EXPECT_EQ(occurrences(log, "alpha mask 0x00000000 cannot take the darkness"), 1u) << log;
+    SDL_FreeSurface(noAlpha);
 }

@@ -23,17 +23,41 @@ TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
 
 TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
     xml.walls = R"(<wall color="#FF102030" image="stone.png"/><wall color="#ff102030" image="tall.png"/>
-                   <wall color="x" image="stone.png"/>)";
-    // Colour 0, which a one-character colour names, is not the empty colour.
+                   <wall color="#0" image="stone.png"/>)";
+    // Colour 0 is not the empty colour.
     writeMap("walls.png", 0xFF102030u, COLOR_EMPTY, {{1, 1, 0x00000000u}});
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
     ASSERT_EQ(level->walls.size(), 3u);
     EXPECT_EQ(level->walls[0].height, 1);
     EXPECT_EQ(level->walls[1].height, 2);
-    EXPECT_EQ(level->walls[1].image[64 * 127 + 63], 0xFF102030u);
+    EXPECT_EQ(level->walls[1].image->pixels[64 * 127 + 63], 0xFF102030u);
     EXPECT_EQ(level->wallGrid[0][0], 1);
     EXPECT_EQ(level->wallGrid[1][1], 3);
+}
+
+// Walls naming one file share one decoded image, which a wall about to be
+// written gets a copy of, so the story's marks on one wall stay on it.
+TEST_F(LevelLoader, WallsShareAnImageFileUntilOneIsWritten) {
+    xml.walls = R"(<wall color="#ff808080" image="stone.png"/><wall color="#ff102030" image="tall.png"/>
+                   <wall color="#ff405060" image="stone.png"/>)";
+    const auto level = load();
+    ASSERT_NE(level, nullptr) << log;
+    EXPECT_EQ(report.imagesDecoded, 4u);  // two textures, walls.png and collision.png
+    Wall& first = level->walls[0];
+    Wall& third = level->walls[2];
+    EXPECT_EQ(first.image, third.image);
+
+    TexelImage* own = third.writableImage();
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(own, first.image.get());
+    EXPECT_EQ(third.writableImage(), own);  // already its own: no second copy
+    EXPECT_EQ(own->width, 64);
+    EXPECT_EQ(own->height, 64);
+    own->pixels[5] = 0xFFFF0000u;
+    EXPECT_EQ(first.image->pixels[5], GREY);
+    EXPECT_EQ(own->pixels[6], GREY);
+    EXPECT_EQ(Wall{}.writableImage(), nullptr);
 }
 
 TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirIndex) {
@@ -52,7 +76,7 @@ TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirInd
     EXPECT_TRUE(level->sprites[0].isVisible);
     EXPECT_EQ(level->spriteDefinitions[0].scale, Vec2(2.0f, 2.9f));
     EXPECT_EQ(level->spriteDefinitions[0].move, 120.0);
-    EXPECT_EQ(level->spriteDefinitions[1].image[0], 0xFF40C080u);
+    EXPECT_EQ(level->spriteDefinitions[1].image->pixels[0], 0xFF40C080u);
 }
 
 TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {

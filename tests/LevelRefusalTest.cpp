@@ -12,6 +12,12 @@ std::string sprite(const char* scaleY, const char* placement) {
            (*placement ? std::string("<placement><sprite ") + placement + "/></placement>" : "");
 }
 
+std::string repeat(const std::string& text, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += text;
+    return all;
+}
+
 struct Refusal {
     const char* name;
     void (*change)(LevelFixture&);  // breaks the sound fixture level; main.xml is rewritten if xml changed
@@ -32,8 +38,26 @@ const Refusal REFUSALS[] = {
     {"MapImageOfTheWrongSize",
      [](LevelFixture& f) { f.xml.flags = R"(hasFloor="true")", f.writeMap("floor.png", GREY, GREY, {}, 5, 4); },
      "data/levels/test/floor.png: is 5x4 pixels but the level is 5x5"},
-    {"ZeroSize", [](LevelFixture& f) { f.xml.width = "0"; }, "data/levels/test/main.xml: the size is 0x5"},
-    {"NegativeSize", [](LevelFixture& f) { f.xml.width = "-5"; }, "data/levels/test/main.xml: the size is -5x5"},
+    {"ContentAfterTheRootElement", [](LevelFixture& f) { f.writeText(f.levelPath("main.xml"), f.xml.text() + "<level/>"); },
+     "data/levels/test/main.xml: has content after its <level> root element"},
+    {"ZeroSize", [](LevelFixture& f) { f.xml.width = "0"; }, R"(main.xml: <size> gives width "0" and height "5")"},
+    {"NegativeSize", [](LevelFixture& f) { f.xml.width = "-5"; }, R"(main.xml: <size> gives width "-5")"},
+    {"SizeBeyondAnyLevel", [](LevelFixture& f) { f.xml.width = "2000"; }, R"(main.xml: <size> gives width "2000")"},
+    {"SizeBeyondInt", [](LevelFixture& f) { f.xml.height = "4294967295"; }, R"(and height "4294967295")"},
+    {"HugeMapImage", [](LevelFixture& f) { writeBlankPng(f.levelPath("walls.png"), 16384, 16384); },
+     "data/levels/test/walls.png: is 16384x16384 pixels but the level is 5x5 cells"},
+    {"WallColourWithoutDigits", [](LevelFixture& f) { f.xml.walls = R"(<wall color="x" image="stone.png"/>)"; },
+     R"(data/levels/test/main.xml: wall 1 has colour "x")"},
+    {"WallColourWithATypo", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff80g080" image="stone.png"/>)"; },
+     R"(data/levels/test/main.xml: wall 1 has colour "#ff80g080")"},
+    {"WallsFarBeyondAnyLevel", [](LevelFixture& f) { f.xml.walls = repeat(R"(<wall color="#ff808080" image="stone.png"/>)", 50000); },
+     "data/levels/test/main.xml: has more than 1024 walls"},
+    {"SpriteDefinitionsFarBeyondAnyLevel",
+     [](LevelFixture& f) { f.xml.sprites = "<definition>" + repeat("<sprite><name>a</name><image>person.png</image></sprite>", 2000) + "</definition>"; },
+     "data/levels/test/main.xml: has more than 1024 sprite definitions"},
+    {"PlacementsFarBeyondAnyLevel",
+     [](LevelFixture& f) { f.xml.sprites = sprite("1", repeat(R"(name="villager" x="2" y="2"/><sprite )", 5000).c_str()); },
+     "data/levels/test/main.xml: has more than 4096 sprite placements"},
     {"OpenCellOnTheBorderOfTheWallGrid",
      [](LevelFixture& f) { f.writeMap("walls.png", GREY, COLOR_EMPTY, {{2, 4, COLOR_EMPTY}}); },
      "data/levels/test/walls.png: border cell (2, 4) is open"},
@@ -50,10 +74,12 @@ const Refusal REFUSALS[] = {
      "data/images/nowhere.png: is missing"},
     {"TextureNamingADirectory", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image=""/>)"; },
      "data/images/: is not a regular file"},
-    {"UndecodableTexture", [](LevelFixture& f) { f.writeText("data/images/stone.png", "GIF89a..."); },
+    {"UndecodableTexture", [](LevelFixture& f) { f.writeText("data/images/stone.png", "\x89PNG but not really"); },
      "data/images/stone.png: cannot be decoded"},
     {"TextureNot64Wide", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 32, 64, GREY); },
      "data/images/stone.png: is 32x64 pixels"},
+    {"TextureOfAMillionRows", [](LevelFixture&) { writeBlankPng("data/images/stone.png", 64, 1 << 20); },
+     "data/images/stone.png: is 64x1048576 pixels"},
     {"TextureNotAWholeNumberOfStoreys", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 64, 100, GREY); },
      "data/images/stone.png: is 64x100 pixels"},
     {"SpriteImageNot64By64",
@@ -76,10 +102,13 @@ class LevelRefusal : public LevelFixture, public ::testing::WithParamInterface<R
 
 }  // namespace
 
-TEST_P(LevelRefusal, IsRefusedWithALogLineNamingTheFile) {
+// However big the file claims its contents are, refusing it decodes no more
+// than the fixture's own small pictures.
+TEST_P(LevelRefusal, IsRefusedWithALogLineNamingTheFileAtLittleCost) {
     GetParam().change(*this);
     EXPECT_EQ(load(xml.text() != LevelXml{}.text()), nullptr);  // main.xml as the case left it
     EXPECT_NE(log.find(GetParam().logged), std::string::npos) << log;
+    EXPECT_LE(report.texelsDecoded, 4u * 64 * 64) << report.imagesDecoded << " images";
 }
 
 INSTANTIATE_TEST_SUITE_P(Reasons, LevelRefusal, ::testing::ValuesIn(REFUSALS),

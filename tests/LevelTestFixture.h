@@ -1,11 +1,9 @@
 #pragma once
 
+#include "support/FixtureData.h"
 #include "world/Level.h"
 
 #include <gtest/gtest.h>
-#include <stb_image_write.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -37,9 +35,8 @@ class LevelFixture : public ::testing::Test {
 public:  // open to the table-driven refusal cases
     void SetUp() override {
         previousDirectory = std::filesystem::current_path();
-        char pattern[] = "/tmp/ombrel-level-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory = pattern;
+        directory = makeTempDir();
+        ASSERT_FALSE(directory.empty());
         std::filesystem::current_path(directory);
         std::filesystem::create_directories("data/levels/test");
         std::filesystem::create_directories("data/images");
@@ -66,7 +63,7 @@ public:  // open to the table-driven refusal cases
     static void writeImage(const std::string& path, int w, int h, const std::vector<uint32_t>& argb) {
         std::vector<unsigned char> rgba;
         for (uint32_t p : argb) rgba.insert(rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), uint8_t(p >> 24)});
-        ASSERT_TRUE(stbi_write_png(path.c_str(), w, h, 4, rgba.data(), w * 4));
+        ASSERT_TRUE(writePng(path, w, h, 4, rgba.data()));
     }
     static void writeImage(const std::string& path, int w, int h, uint32_t colour) {
         writeImage(path, w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, colour));
@@ -95,17 +92,18 @@ public:  // open to the table-driven refusal cases
         for (const char* file : {"floor.png", "ceiling.png"}) writeMap(file, GREY, GREY, {}, w, h);
     }
 
-    // Loads the level "test", first writing `xml` as its main.xml unless told not to; keeps what it logged in `log`.
+    // Loads the level "test", first writing `xml` as its main.xml unless told
+    // not to; keeps what it logged in `log` and what it decoded in `report`.
     std::unique_ptr<Level> load(bool writeMainXml = true) {
         if (writeMainXml) writeXml();
-        testing::internal::CaptureStderr();
-        std::unique_ptr<Level> level = loadLevel("test");
-        log = testing::internal::GetCapturedStderr();
+        std::unique_ptr<Level> level;
+        log = captureLog([&] { level = loadLevel("test", &report); });
         return level;
     }
 
     LevelXml xml;
     std::string log;
+    LevelLoadReport report;
 
 private:
     std::filesystem::path previousDirectory, directory;

@@ -25,18 +25,23 @@ inline constexpr uint32_t OTHER = 0xFFE0E0E0u;
 // WALL as a y-side face shows it: at half brightness with alpha 0.
 inline constexpr uint32_t SHADED_WALL = 0x00402010u;
 
-// A texture of `storeys` x 64 rows whose texel (x, y) is texel(x, y).
-inline PixelArray makeImage(int storeys, const std::function<uint32_t(int, int)>& texel) {
-    PixelArray image(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64 * storeys)));
+using Image = std::shared_ptr<TexelImage>;
+
+// A 64-wide image of `storeys` x 64 rows whose texel (x, y) is texel(x, y).
+inline Image makeImage(int storeys, const std::function<uint32_t(int, int)>& texel) {
+    auto image = std::make_shared<TexelImage>();
+    image->width = 64;
+    image->height = 64 * storeys;
+    image->pixels.reset(static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * 64 * 64 * storeys)));
     for (int y = 0; y < 64 * storeys; ++y)
-        for (int x = 0; x < 64; ++x) image[y * 64 + x] = texel(x, y);
+        for (int x = 0; x < 64; ++x) image->pixels[y * 64 + x] = texel(x, y);
     return image;
 }
 
-inline PixelArray solidImage(uint32_t colour) { return makeImage(1, [colour](int, int) { return colour; }); }
+inline Image solidImage(uint32_t colour) { return makeImage(1, [colour](int, int) { return colour; }); }
 
 // Appends a wall texture and returns its wall number.
-inline int32_t addWall(Level& level, PixelArray image, int storeys = 1) {
+inline int32_t addWall(Level& level, Image image, int storeys = 1) {
     level.walls.push_back(Wall{storeys, std::move(image)});
     return static_cast<int32_t>(level.walls.size());
 }
@@ -65,7 +70,7 @@ inline std::unique_ptr<Level> room(uint32_t width, uint32_t height, bool floor =
     return level;
 }
 
-inline void addSprite(Level& level, Vec2 at, PixelArray image, double move = 0.0, Vec2 scale = {1, 1}) {
+inline void addSprite(Level& level, Vec2 at, Image image, double move = 0.0, Vec2 scale = {1, 1}) {
     level.spriteDefinitions.push_back(SpriteDefinition{std::move(image), scale, move});
     level.sprites.push_back(Sprite{static_cast<uint32_t>(level.spriteDefinitions.size() - 1), at, true});
 }

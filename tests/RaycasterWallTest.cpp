@@ -3,6 +3,7 @@
 // column of a 4-pixel-wide screen casts its ray exactly along the corridor.
 
 #include "RaycasterTestLevel.h"
+#include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
 
@@ -129,4 +130,21 @@ TEST(RaycasterBounds, OddScreenHeightAndACameraOnAWallFaceReadOnlyTheTexture) {
             return c != WALL && c != SHADED_WALL && c != FLOOR && c != CEILING && c != BACKGROUND;
         }), 0) << "camera at " << x0;
     }
+}
+
+// A wall taller than its image and a sprite shorter than 64 rows would read
+// past their texels: they are skipped, and named in the log once, not every frame.
+TEST(RaycasterBounds, ImagesSmallerThanWhatTheyDrawAreSkippedAndNamedOnce) {
+    auto level = room(8, 8);
+    level->walls[0].height = 2;
+    Image halfSprite = makeImage(1, [](int, int) { return OTHER; });
+    halfSprite->height = 32;
+    addSprite(*level, {2.5f, 4.5f}, halfSprite);
+    const std::string log = captureLog([&] {
+        const auto scene = castFrom(*level, {6.5f, 4.5f}, {-1.0f, 0.0f}, true, 64, 48);
+        EXPECT_EQ(scene->countPixels([](uint32_t c) { return c == WALL || c == SHADED_WALL || c == OTHER; }), 0);
+        scene->cast(*level);
+    });
+    EXPECT_EQ(occurrences(log, "wall 1: its image is 64x64 texels but the wall is 2 storeys"), 1u) << log;
+    EXPECT_EQ(occurrences(log, "sprite definition 1: its image is 64x32 texels"), 1u) << log;
 }

@@ -3,6 +3,7 @@
 // sprite straight ahead at distance d has depth exactly d.
 
 #include "RaycasterTestLevel.h"
+#include "render/SpritePass.h"
 #include "render/DarknessTable.h"
 
 #include <gtest/gtest.h>

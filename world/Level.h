@@ -3,6 +3,7 @@
 #include "media/Image.h"
 #include "render/Vec2.h"
 #include "world/CellGrid.h"
+#include "world/TexelImage.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,14 +18,29 @@ inline constexpr uint32_t WALL_TRANSPARENT_COLOR = 0xFF00FFFFu;
 // one storey or one sprite this many tall.
 inline constexpr int TEXTURE_SIZE = 64;
 
-// One texture of the level's colour vocabulary.
+// One texture of the level's colour vocabulary. Walls naming the same file
+// share one decoded image; a wall whose texels change at run time takes its
+// own copy first through writableImage().
 struct Wall {
-    int32_t height = 0;  // storeys: image height / 64, rounded down
-    PixelArray image;    // 64 x (64 * height) texels, row-major, 0xAARRGGBB
+    int32_t height = 0;                  // storeys: image height / 64, rounded down
+    std::shared_ptr<TexelImage> image;   // 64 x (64 * height) texels; null: none
+
+    // This wall's image, copied first if another wall or definition shares
+    // it, so that writing texels changes this wall alone. Null without an
+    // image (or when the copy cannot be allocated, which leaves image as it
+    // was). The pointer stays valid until image is replaced.
+    TexelImage* writableImage() {
+        if (image && image.use_count() > 1) {
+            std::shared_ptr<TexelImage> own = copyTexelImage(*image);
+            if (!own) return nullptr;
+            image = std::move(own);
+        }
+        return image.get();
+    }
 };
 
 struct SpriteDefinition {
-    PixelArray image;    // 64 x 64, 0xAARRGGBB; RGB 0 is transparent
+    std::shared_ptr<TexelImage> image;  // 64 x 64, 0xAARRGGBB; RGB 0 is transparent; shared
     Vec2 scale{1, 1};    // size divisors, truncated to integers >= 1 on use
     double move = 0.0;   // screen rows at distance 1, positive moves down
 };
@@ -77,8 +93,26 @@ struct Level {
     const std::string& getName() const { return name; }
 };
 
+// Bounds far above what any area needs (the largest has 32x24 cells, 21
+// walls, 31 sprites and textures of a few storeys). A level file beyond one is
+// refused before it can cost much memory or time per frame.
+inline constexpr uint32_t MAX_LEVEL_SIDE = 1024;  // cells, each of width and height
+inline constexpr int32_t MAX_STOREYS = 64;        // of one wall texture
+inline constexpr size_t MAX_WALLS = 1024;
+inline constexpr size_t MAX_SPRITE_DEFINITIONS = 1024;
+inline constexpr size_t MAX_SPRITES = 4096;       // placements
+inline constexpr size_t MAX_ACTIONS = 4096;
+
+// What one load decoded: each image file is decoded once per level, however
+// many walls and definitions name it.
+struct LevelLoadReport {
+    size_t imagesDecoded = 0;  // texture, sprite and map image files
+    size_t texelsDecoded = 0;  // their pixels, summed
+};
+
 // Loads "data/levels/" + name + "/main.xml" and its four map images (paths
 // relative to the working directory) and checks every invariant the renderer
 // and movement rely on. Returns null, after one log line naming the file and
-// what is wrong, for a level that is missing, malformed or broken.
-std::unique_ptr<Level> loadLevel(const std::string& name);
+// what is wrong, for a level that is missing, malformed, broken or beyond the
+// bounds above. report, when not null, is filled in either way.
+std::unique_ptr<Level> loadLevel(const std::string& name, LevelLoadReport* report = nullptr);

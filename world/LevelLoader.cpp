@@ -32,8 +32,9 @@ float narrowToFloat(double value) {
 // the file and what is wrong, for loadLevel to log.
 class LevelReader {
 public:
-    explicit LevelReader(const std::string& levelName)
-        : mainXml(levelFilePath(levelName, "main.xml")), level(std::make_unique<Level>()) {
+    LevelReader(const std::string& levelName, LevelLoadReport& report)
+        : mainXml(levelFilePath(levelName, "main.xml")), level(std::make_unique<Level>()),
+          report(report) {
         level->name = levelName;
     }
 
@@ -51,8 +52,14 @@ private:
     bool readMapImage(const char* fileName, MapImage& image);
     bool refuseUndeclaredColours(const char* fileName, const MapImage& image);
     void warnOfUndeclaredWallColour(const MapImage& image);
-    void readActions(const pugi::xml_node& root);
-    bool decodeImage(const std::string& fileName, PixelArray& pixels, int& width, int& height);
+    bool readActions(const pugi::xml_node& root);
+    // The image of a wall or sprite: decoded once per file and shared by
+    // every entry naming it. sizeFault says what is wrong with a size (empty
+    // when it fits) and is asked before decoding, from the file's header.
+    template <typename SizeFault>
+    bool shareImage(const std::string& fileName, std::shared_ptr<TexelImage>& image,
+                    SizeFault sizeFault);
+    bool refuseCount(size_t count, size_t limit, const char* what);
 
     bool refuse(const std::string& file, const std::string& what) {
         problem = file + ": " + what;
@@ -64,13 +71,28 @@ private:
     pugi::xml_document document;
     ColorToWall colorToWall;
     std::unordered_map<std::string, uint32_t> definitionIndexByName;
+    std::unordered_map<std::string, std::shared_ptr<TexelImage>> imageByFileName;
+    LevelLoadReport& report;
     std::string problem;
 };
 
 std::unique_ptr<Level> LevelReader::read() {
     if (!readDocument()) return nullptr;
-    const pugi::xml_node root = document.child("level");
-    if (!root) {
+    // A second root or stray text is a file pasted together or cut short;
+    // reading only the <level> part would hide that.
+    pugi::xml_node root;
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        const pugi::xml_node_type type = node.type();
+        if (type == pugi::node_element && !root) {
+            root = node;
+        } else if (type == pugi::node_element || type == pugi::node_pcdata ||
+                   type == pugi::node_cdata) {
+            refuse(mainXml, root ? "has content after its <level> root element"
+                                 : "has content before its <level> root element");
+            return nullptr;
+        }
+    }
+    if (!root || std::string(root.name()) != "level") {
         refuse(mainXml, "has no <level> root element");
         return nullptr;
     }
@@ -78,7 +100,7 @@ std::unique_ptr<Level> LevelReader::read() {
         !readPlacements(root) || !readMapImages())
         return nullptr;
     level->backgroundColor = parseColor(root.child("background").attribute("color").value());
-    readActions(root);
+    if (!readActions(root)) return nullptr;
 
     problem = findLevelFault(*level);
     if (!problem.empty()) return nullptr;
@@ -91,7 +113,11 @@ bool LevelReader::readDocument() {
     const std::filesystem::file_status status = std::filesystem::status(mainXml, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return refuse(mainXml, "is not a regular file");
-    const pugi::xml_parse_result result = document.load_file(mainXml.c_str());
+    // As a fragment, text outside the root element is kept in the tree
+    // instead of dropped, so that read() can refuse it; a document without
+    // any element is refused there too.
+    const pugi::xml_parse_result result =
+        document.load_file(mainXml.c_str(), pugi::parse_default | pugi::parse_fragment);
     if (result) return true;
     if (result.status == pugi::status_file_not_found) return refuse(mainXml, "is missing");
     if (result.status == pugi::status_io_error || result.status == pugi::status_out_of_memory)
@@ -112,42 +138,86 @@ bool LevelReader::readHeader(const pugi::xml_node& root) {
                         narrowToFloat(parseDouble(start.attribute("y").value())));
 
     // Checked while still signed: a negative size must not become a huge one.
+    // The message quotes the file's own text, since a number out of range
+    // reads as another value.
     const pugi::xml_node size = root.child("size");
-    const int32_t width = parseInt(size.attribute("width").value());
-    const int32_t height = parseInt(size.attribute("height").value());
-    if (width < 1 || height < 1)
-        return refuse(mainXml, "the size is " + std::to_string(width) + "x" +
-                                   std::to_string(height) + " cells; both must be at least 1");
+    const char* widthText = size.attribute("width").value();
+    const char* heightText = size.attribute("height").value();
+    const int32_t width = parseInt(widthText);
+    const int32_t height = parseInt(heightText);
+    const int32_t side = static_cast<int32_t>(MAX_LEVEL_SIDE);
+    if (width < 1 || height < 1 || width > side || height > side)
+        return refuse(mainXml, "<size> gives width \"" + std::string(widthText).substr(0, 32) +
+                                   "\" and height \"" + std::string(heightText).substr(0, 32) +
+                                   "\"; each must be 1 to " + std::to_string(side) + " cells");
     level->width = static_cast<uint32_t>(width);
     level->height = static_cast<uint32_t>(height);
     return true;
 }
 
-bool LevelReader::decodeImage(const std::string& fileName, PixelArray& pixels, int& width,
-                              int& height) {
+bool LevelReader::refuseCount(size_t count, size_t limit, const char* what) {
+    if (count < limit) return true;
+    return refuse(mainXml, "has more than " + std::to_string(limit) + " " + what +
+                               "; no level needs that many");
+}
+
+template <typename SizeFault>
+bool LevelReader::shareImage(const std::string& fileName, std::shared_ptr<TexelImage>& image,
+                             SizeFault sizeFault) {
     const std::string path = IMAGE_DIRECTORY + fileName;
+    const auto known = imageByFileName.find(fileName);
     std::string what;
-    if (decodeImageFile(path, pixels, width, height, what)) return true;
-    return refuse(path, what + " (named in " + mainXml + ")");
+    if (known != imageByFileName.end()) {
+        what = sizeFault(known->second->width, known->second->height);
+        if (!what.empty()) return refuse(path, what);
+        image = known->second;
+        return true;
+    }
+    int width = 0;
+    int height = 0;
+    if (!readImageSize(path, width, height, what))
+        return refuse(path, what + " (named in " + mainXml + ")");
+    what = sizeFault(width, height);
+    if (!what.empty()) return refuse(path, what);
+    auto decoded = std::make_shared<TexelImage>();
+    if (!decodeImageFile(path, *decoded, what))
+        return refuse(path, what + " (named in " + mainXml + ")");
+    ++report.imagesDecoded;
+    report.texelsDecoded += static_cast<size_t>(decoded->width) * decoded->height;
+    // The header and the picture must agree, or the size check meant nothing.
+    what = sizeFault(decoded->width, decoded->height);
+    if (!what.empty()) return refuse(path, what);
+    imageByFileName.emplace(fileName, decoded);
+    image = std::move(decoded);
+    return true;
 }
 
 bool LevelReader::readWalls(const pugi::xml_node& root) {
     const pugi::xml_node walls = root.child("walls");
     for (pugi::xml_node element = walls.child("wall"); element;
          element = element.next_sibling("wall")) {
-        const uint32_t colour = parseColor(element.attribute("color").value());
+        if (!refuseCount(level->walls.size(), MAX_WALLS, "walls")) return false;
+        const std::string number = std::to_string(level->walls.size() + 1);
+        const char* colourText = element.attribute("color").value();
+        if (!isColorText(colourText))
+            return refuse(mainXml, "wall " + number + " has colour \"" +
+                                       std::string(colourText).substr(0, 32) +
+                                       "\"; a colour is # and up to eight hexadecimal digits, "
+                                       "AARRGGBB");
+        const uint32_t colour = parseColor(colourText);
         Wall wall;
-        int width = 0;
-        int height = 0;
         const std::string fileName = element.attribute("image").value();
-        if (!decodeImage(fileName, wall.image, width, height)) return false;
-        if (width != TEXTURE_SIZE || height < TEXTURE_SIZE || height % TEXTURE_SIZE != 0)
-            return refuse(IMAGE_DIRECTORY + fileName,
-                          "is " + std::to_string(width) + "x" + std::to_string(height) +
-                              " pixels; a wall texture must be 64 wide and a whole multiple of "
-                              "64 tall (wall " +
-                              std::to_string(level->walls.size() + 1) + " in " + mainXml + ")");
-        wall.height = height / TEXTURE_SIZE;
+        auto sizeFault = [&](int width, int height) -> std::string {
+            if (width == TEXTURE_SIZE && height >= TEXTURE_SIZE && height % TEXTURE_SIZE == 0 &&
+                height / TEXTURE_SIZE <= MAX_STOREYS)
+                return {};
+            return "is " + std::to_string(width) + "x" + std::to_string(height) +
+                   " pixels; a wall texture must be 64 wide and a whole multiple of 64 tall, at "
+                   "most " + std::to_string(MAX_STOREYS) + " storeys (wall " + number + " in " +
+                   mainXml + ")";
+        };
+        if (!shareImage(fileName, wall.image, sizeFault)) return false;
+        wall.height = wall.image->height / TEXTURE_SIZE;
         level->walls.push_back(std::move(wall));
         // The first wall of a colour keeps it; later ones still take their number.
         colorToWall.emplace(colour, static_cast<int32_t>(level->walls.size()));
@@ -159,17 +229,19 @@ bool LevelReader::readSpriteDefinitions(const pugi::xml_node& root) {
     const pugi::xml_node definitions = root.child("sprites").child("definition");
     for (pugi::xml_node element = definitions.child("sprite"); element;
          element = element.next_sibling("sprite")) {
+        if (!refuseCount(level->spriteDefinitions.size(), MAX_SPRITE_DEFINITIONS,
+                         "sprite definitions"))
+            return false;
         const std::string definitionName = element.child_value("name");
         const std::string fileName = element.child_value("image");
         SpriteDefinition definition;
-        int width = 0;
-        int height = 0;
-        if (!decodeImage(fileName, definition.image, width, height)) return false;
-        if (width != TEXTURE_SIZE || height != TEXTURE_SIZE)
-            return refuse(IMAGE_DIRECTORY + fileName,
-                          "is " + std::to_string(width) + "x" + std::to_string(height) +
-                              " pixels; a sprite image must be 64x64 (sprite definition \"" +
-                              definitionName + "\" in " + mainXml + ")");
+        auto sizeFault = [&](int width, int height) -> std::string {
+            if (width == TEXTURE_SIZE && height == TEXTURE_SIZE) return {};
+            return "is " + std::to_string(width) + "x" + std::to_string(height) +
+                   " pixels; a sprite image must be 64x64 (sprite definition \"" +
+                   definitionName + "\" in " + mainXml + ")";
+        };
+        if (!shareImage(fileName, definition.image, sizeFault)) return false;
         const pugi::xml_node scale = element.child("scale");
         definition.scale = Vec2(parseFloat(scale.child_value("x")), parseFloat(scale.child_value("y")));
         definition.move = parseFloat(element.child_value("move"));
@@ -186,6 +258,7 @@ bool LevelReader::readPlacements(const pugi::xml_node& root) {
     const pugi::xml_node placement = root.child("sprites").child("placement");
     for (pugi::xml_node element = placement.child("sprite"); element;
          element = element.next_sibling("sprite")) {
+        if (!refuseCount(level->sprites.size(), MAX_SPRITES, "sprite placements")) return false;
         const std::string definitionName = element.attribute("name").value();
         const auto found = definitionIndexByName.find(definitionName);
         if (found == definitionIndexByName.end())
@@ -206,8 +279,11 @@ bool LevelReader::readPlacements(const pugi::xml_node& root) {
 bool LevelReader::readMapImage(const char* fileName, MapImage& image) {
     std::string what;
     if (::readMapImage(levelFilePath(level->name, fileName), level->width, level->height, image,
-                       what))
+                       what)) {
+        ++report.imagesDecoded;
+        report.texelsDecoded += static_cast<size_t>(image.width) * image.height;
         return true;
+    }
     return refuse(levelFilePath(level->name, fileName), what);
 }
 
@@ -271,10 +347,11 @@ bool LevelReader::readMapImages() {
     return true;
 }
 
-void LevelReader::readActions(const pugi::xml_node& root) {
+bool LevelReader::readActions(const pugi::xml_node& root) {
     const pugi::xml_node actions = root.child("actions");
     for (pugi::xml_node element = actions.child("action"); element;
          element = element.next_sibling("action")) {
+        if (!refuseCount(level->actions.size(), MAX_ACTIONS, "actions")) return false;
         Action action;
         action.type = element.attribute("type").value();
         action.repeat = parseBool(element.attribute("repeat").value());
@@ -286,6 +363,7 @@ void LevelReader::readActions(const pugi::xml_node& root) {
         action.timesTriggered = 0;
         level->actions.push_back(std::move(action));
     }
+    return true;
 }
 
 // Names in the message come from the file; a line break or other control
@@ -298,11 +376,14 @@ std::string printable(std::string text) {
 
 }  // namespace
 
-std::unique_ptr<Level> loadLevel(const std::string& name) {
+std::unique_ptr<Level> loadLevel(const std::string& name, LevelLoadReport* report) {
     // A level is hand-edited data: whatever is wrong with it, the caller gets
     // null and one line saying which file and why, never an exception.
+    LevelLoadReport ignored;
+    if (!report) report = &ignored;
+    *report = LevelLoadReport{};
     try {
-        LevelReader reader(name);
+        LevelReader reader(name, *report);
         std::unique_ptr<Level> level = reader.read();
         if (!level) {
             Engine::log("Level \"%s\" refused: %s", name.c_str(),

@@ -124,14 +124,19 @@ std::string findLevelFault(const Level& level) {
 
     for (size_t i = 0; i < level.walls.size(); ++i) {
         const Wall& wall = level.walls[i];
-        if (!wall.image || wall.height < 1)
+        // The raycaster samples 64 rows a storey from a 64-wide image.
+        const TexelImage* image = wall.image.get();
+        if (!image || !image->pixels || wall.height < 1 || image->width != TEXTURE_SIZE ||
+            image->height / TEXTURE_SIZE < wall.height)
             return mainXml + ": wall " + std::to_string(i + 1) + " has no usable texture";
     }
 
     for (size_t i = 0; i < level.spriteDefinitions.size(); ++i) {
         const SpriteDefinition& definition = level.spriteDefinitions[i];
         const std::string which = "sprite definition " + std::to_string(i + 1);
-        if (!definition.image) return mainXml + ": " + which + " has no usable image";
+        const TexelImage* image = definition.image.get();
+        if (!image || !image->pixels || image->width != TEXTURE_SIZE || image->height != TEXTURE_SIZE)
+            return mainXml + ": " + which + " has no usable image";
         // The renderer divides a sprite's size by the truncated divisors.
         if (!fitsInt(definition.scale.x) || !fitsInt(definition.scale.y) ||
             std::trunc(definition.scale.x) < 1 || std::trunc(definition.scale.y) < 1)

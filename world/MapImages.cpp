@@ -29,19 +29,26 @@ CellGrid<T> makeGrid(const MapImage& image, CellOf cellOf) {
 
 bool readMapImage(const std::string& path, uint32_t width, uint32_t height, MapImage& image,
                   std::string& problem) {
-    int decodedWidth = 0;
-    int decodedHeight = 0;
-    if (!decodeImageFile(path, image.pixels, decodedWidth, decodedHeight, problem)) return false;
+    image = MapImage{};
     // The grids are filled by index from the level's size, so any other size
-    // would read past the pixels or leave cells unread.
-    if (static_cast<uint32_t>(decodedWidth) != width ||
-        static_cast<uint32_t>(decodedHeight) != height) {
-        problem = "is " + std::to_string(decodedWidth) + "x" + std::to_string(decodedHeight) +
+    // would read past the pixels or leave cells unread. The header is checked
+    // first: a huge picture in place of a map costs nothing to refuse.
+    auto sizeMatches = [&](int w, int h) {
+        if (static_cast<uint32_t>(w) == width && static_cast<uint32_t>(h) == height) return true;
+        problem = "is " + std::to_string(w) + "x" + std::to_string(h) +
                   " pixels but the level is " + std::to_string(width) + "x" +
                   std::to_string(height) + " cells";
-        image.pixels.reset();
         return false;
-    }
+    };
+    int headerWidth = 0;
+    int headerHeight = 0;
+    if (!readImageSize(path, headerWidth, headerHeight, problem) ||
+        !sizeMatches(headerWidth, headerHeight))
+        return false;
+    TexelImage decoded;
+    if (!decodeImageFile(path, decoded, problem) || !sizeMatches(decoded.width, decoded.height))
+        return false;
+    image.pixels = std::move(decoded.pixels);
     image.width = width;
     image.height = height;
     return true;

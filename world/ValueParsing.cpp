@@ -1,5 +1,6 @@
 #include "world/ValueParsing.h"
 
+#include <cctype>
 #include <cstring>
 #include <sstream>
 
@@ -36,4 +37,12 @@ int32_t parseInt(const char* text) {
 uint32_t parseColor(const char* text) {
     if (!text || std::strlen(text) < 2) return 0;
     return extract<uint32_t>(text + 1, std::hex);
+}
+
+bool isColorText(const char* text) {
+    if (!text || !text[0]) return false;
+    size_t digits = 0;
+    for (const char* c = text + 1; *c; ++c, ++digits)
+        if (!std::isxdigit(static_cast<unsigned char>(*c))) return false;
+    return digits >= 1 && digits <= 8;
 }

@@ -26,3 +26,9 @@ int32_t parseInt(const char* text);
 // six-digit colour has alpha 0. A text shorter than two characters, or whose
 // remainder has no hexadecimal digits, gives 0.
 uint32_t parseColor(const char* text);
+
+// Whether text is a colour as level files write it: one leading character
+// (the #) and then one to eight hexadecimal digits, nothing else. parseColor
+// reads anything; the loader refuses wall colours that fail this, since a
+// typo there would silently match no map pixel.
+bool isColorText(const char* text);

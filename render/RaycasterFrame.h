@@ -1,0 +1,98 @@
+#pragma once
+
+// What the raycaster's passes share while one frame is drawn: the view of the
+// level and screen they all read (FrameView), the ray of one screen column
+// (Ray) and where its wall slice ended up (WallSlice). Internal to render/:
+// the public interface is Raycaster.h.
+
+#include "render/Vec2.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace raycast {
+
+// Slice and sprite sizes beyond this many rows are cut down to it: they are
+// far taller than any screen, and it keeps every later product inside 64-bit
+// (and every row inside 32-bit) integers, even for a camera touching a wall.
+inline constexpr double MAX_SLICE = 1 << 22;
+
+// trunc(v) as an int, with NaN and values beyond +-limit pinned, since
+// converting those is undefined.
+inline int truncClamped(double v, double limit) {
+    if (!(v > -limit)) return v != v ? 0 : static_cast<int>(-limit);
+    if (v > limit) return static_cast<int>(limit);
+    return static_cast<int>(v);
+}
+
+inline int clampIndex(int64_t v, int count) {
+    return v < 0 ? 0 : (v >= count ? count - 1 : static_cast<int>(v));
+}
+
+// What the floor pass needs of a cell: the floor and ceiling texels (null:
+// none drawn) and the darkness word.
+struct CellLook {
+    const uint32_t* floor;
+    const uint32_t* ceiling;
+    uint32_t shade;
+};
+
+// The level and screen as one frame sees them, set up by Raycaster::castFrame
+// before any pass runs and not changed by the passes. Every pointer is into
+// the level or the raycaster and valid for that frame only.
+struct FrameView {
+    int width = 0;   // screen, pixels
+    int height = 0;
+    int texWidth = 64;
+    int texHeight = 64;
+    Vec2 position;   // the camera, cells; inside the grid
+    bool useSideShading = false;
+    bool transparentWall = false;
+
+    // The extent all grids share; rays never read a cell outside it.
+    int gridWidth = 0;
+    int gridHeight = 0;
+    int32_t* const* wallCells = nullptr;
+    // Texels by wall number, with their storeys; [0] and every wall whose
+    // image cannot hold what it draws are null.
+    const uint32_t* const* textures = nullptr;
+    const int32_t* storeys = nullptr;
+    uint32_t textureCount = 0;
+    // Texels by sprite definition index, null for an unusable image.
+    const uint32_t* const* spriteImages = nullptr;
+    size_t spriteImageCount = 0;
+    // By x * gridHeight + y.
+    const CellLook* cellLooks = nullptr;
+    bool hasFloorOrCeiling = false;
+
+    uint32_t darkness[9] = {};
+    uint8_t* overlayPixels = nullptr;  // null: no darkness this frame
+    ptrdiff_t overlayPitch = 0;
+
+    // The darkness word for a Manhattan cell distance.
+    uint32_t darknessWord(int d) const { return darkness[d < 0 ? 0 : (d > 8 ? 8 : d)]; }
+    // The texels of a wall number, null when it names no usable texture.
+    const uint32_t* texture(int32_t number) const {
+        return static_cast<uint32_t>(number) < textureCount ? textures[number] : nullptr;
+    }
+};
+
+// The ray of one screen column: from the camera, never changed by a pass.
+struct Ray {
+    Vec2 origin;
+    Vec2 direction;
+    int stepX = 0;  // -1 or +1: the way the ray crosses cells along x
+    int stepY = 0;
+};
+
+// Where the wall slice of a column ended up, for the floor pass.
+struct WallSlice {
+    int cellX = 0;          // the cell of the wall the ray met
+    int cellY = 0;
+    int side = 0;           // 0: an x side, 1: a y side
+    double distance = 0.0;  // perpendicular, cells
+    double wallX = 0.0;     // 0 <= wallX < 1: where along the face the ray hit
+    int drawEnd = 0;        // lowest screen row of the slice
+};
+
+}  // namespace raycast
