@@ -168,6 +168,7 @@ void runRoute(const std::string& name) { Route().run(name); }
 
 // The story script had not landed when these routes were written; each
 // disabled one says where it stops.
-// Both fail at line 13, "expect area farm": gotoBarnFromTown does nothing yet.
+// Both fail at "expect area farm" (dark line 13, mercy line 14): the story
+// step gotoBarnFromTown does nothing yet.
 TEST(Playthrough, DISABLED_CaveWithoutLanternSendsBack) { runRoute("dark"); }
 TEST(Playthrough, DISABLED_MercyThenTheQuestions) { runRoute("mercy"); }
