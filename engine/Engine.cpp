@@ -1,12 +1,18 @@
 #include "engine/Engine.h"
 
+#include "engine/DisplayLoss.h"
 #include "engine/ExitBox.h"
 #include "engine/GameState.h"
+#include "engine/StopSignals.h"
 #include "media/Image.h"
+#include "media/Sound.h"
 #include "media/Text.h"
 
 #include <cmath>
 #include <cstdlib>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <ctime>
 #include <iomanip>
 #include <sstream>
@@ -17,9 +23,12 @@ constexpr const char* IconPath = "data/icon.bmp";
 constexpr int SharedFontSize = 24;
 constexpr int TimerFontSize = 16;
 constexpr int White = 0xFFFFFF;
+constexpr int TimerEdgeColour = 0x000000;
+constexpr int TimerX = 10;
+constexpr int TimerY = 10;
 constexpr uint32_t MaxFrameMs = 250;
-// Edge of the square tiles blitColumnBuffer copies: 16 columns of 16 pixels
-// touch 16 source cache lines and 16 destination cache lines per tile.
+// Columns blitColumnBuffer copies side by side: 16 pixels fill one 64-byte
+// line of a screen row, while 16 columns stream in one after the other.
 constexpr int BlitTile = 16;
 
 Uint32 videoFlags(bool fullscreen) {
@@ -34,7 +43,15 @@ Engine& Engine::instance() {
 }
 
 Engine::~Engine() {
-    if (sdlStarted) shutdown();
+    if (sdlStarted) releaseAtExit();
+}
+
+void Engine::releaseAtExit() {
+    // SDL's audio thread would otherwise go on mixing while the process tears
+    // its libraries down, and crash the exit. Nothing else is released: this
+    // runs from exit(), which Xlib calls when the display connection is lost,
+    // and SDL's video would then wait on the dead display for ever.
+    Mix_CloseAudio();
 }
 
 // ---------------------------------------------------------------- start-up
@@ -46,11 +63,19 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
     initialised = false;
     log("Starting initialisation");
 
-    if (SDL_InitSubSystem(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) == -1) {
-        log("SDL Video couldn't be initialised %s", SDL_GetError());
-        return;
-    }
+    // One subsystem at a time, so a failure names the part that failed
+    // rather than blaming the video for a missing audio device.
     sdlStarted = true;
+    const struct { Uint32 flag; const char* name; } subsystems[] = {
+        {SDL_INIT_TIMER, "Timer"}, {SDL_INIT_VIDEO, "Video"}, {SDL_INIT_AUDIO, "Audio"}, {SDL_INIT_JOYSTICK, "Joystick"}};
+    for (const auto& subsystem : subsystems) {
+        if (SDL_InitSubSystem(subsystem.flag) == -1) {
+            log("SDL %s couldn't be initialised: %s", subsystem.name, SDL_GetError());
+            return;
+        }
+    }
+    // After SDL, whose own handlers these replace while the engine runs.
+    installStopSignals();
 
     SDL_RWops* iconFile = SDL_RWFromFile(IconPath, "rb");
     icon = iconFile ? SDL_LoadBMP_RW(iconFile, 1) : nullptr;
@@ -65,16 +90,17 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
         log("Couldn't generate SDL Window: %s", SDL_GetError());
         return;
     }
+    watchForDisplayLoss();
     SDL_WM_SetCaption(title.c_str(), nullptr);
     SDL_ShowCursor(SDL_DISABLE);
     SDL_EnableUNICODE(1);
 
     if (Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096) != 0) {
-        log("Unable to open audio!");
+        log("Unable to open audio: %s", Mix_GetError());
         return;
     }
     if (TTF_Init() < 0) {
-        log("Couldn't initialise SDL_ttf");
+        log("Couldn't initialise SDL_ttf (text): %s", TTF_GetError());
         return;
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
@@ -100,7 +126,7 @@ void Engine::enableSpeedRunTimer() {
     if (!timerFont) timerFont = openFont(FONT_PATH, TimerFontSize);
     freeSurface(timerText);
     timerString = "Speed Run Timer Enabled";
-    timerText = renderText(timerFont, timerString.c_str(), White);
+    timerText = renderOutlinedText(timerFont, timerString.c_str(), White, TimerEdgeColour);
 }
 
 // ---------------------------------------------------------------- main loop
@@ -160,6 +186,8 @@ void Engine::switchToPendingState() {
     // yet another state, that one waits for the next frame instead of
     // overwriting this one.
     std::unique_ptr<GameState> next = std::move(pending);
+    // The new state never saw those presses.
+    keysHeldByState.reset();
     if (current) {
         current->cleanup();
         current.reset();
@@ -174,7 +202,8 @@ void Engine::present() {
     fillRect(screenSurface, 0, 0, screenSurface->w, screenSurface->h, 0);
     if (current) current->render();
     if (exitBoxPanel) exitBoxPanel->draw();
-    blit(timerText, screenSurface, 10, 10);
+    // The edge lies around the glyphs, which stay at (10, 10).
+    blit(timerText, screenSurface, TimerX - OutlineWidth, TimerY - OutlineWidth);
     SDL_UpdateRect(screenSurface, 0, 0, 0, 0);
 }
 
@@ -203,6 +232,7 @@ void Engine::changeState(std::unique_ptr<GameState> next) {
 // ---------------------------------------------------------------- events
 
 void Engine::pollEvents() {
+    if (takeStopSignal()) requestStop();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
@@ -225,8 +255,12 @@ void Engine::pollEvents() {
             if (!handleKeyDown(event.key.keysym)) return;
             break;
         case SDL_KEYUP:
-            if (current && !isExitBoxOpen())
+            // A release the exit box swallows stays owed to the state, which
+            // gets it when the box closes.
+            if (current && !isExitBoxOpen()) {
+                noteKeyHeld(event.key.keysym.sym, false);
                 current->keyUp(event.key.keysym.sym, static_cast<char>(event.key.keysym.unicode & 0xFF));
+            }
             break;
         case SDL_ACTIVEEVENT:
             if (event.active.state & SDL_APPINPUTFOCUS) paused = event.active.gain == 0;
@@ -244,7 +278,12 @@ bool Engine::handleKeyDown(const SDL_keysym& key) {
     const int sym = key.sym;
     const char character = static_cast<char>(key.unicode & 0xFF);
 
+    const bool wasOpen = isExitBoxOpen();
     if (exitBoxPanel) exitBoxPanel->handleKey(sym, character);
+    // Keys held when the box opened were released, as far as the state can
+    // tell, while the box swallowed their key-ups: Backspace would otherwise
+    // go on deleting and a walk key go on walking.
+    if (wasOpen && !isExitBoxOpen()) releaseHeldKeys();
 
     if ((character & ~0x20) == 'F' && fullscreenKeyEnabled) {
         if (!toggleFullscreen()) return false;
@@ -253,8 +292,24 @@ bool Engine::handleKeyDown(const SDL_keysym& key) {
     // box's answer has taken effect.
     if (exitBoxPanel && exitBoxPanel->takeConsumed()) return false;
     if (isExitBoxOpen()) return true;
-    if (current) current->keyDown(sym, character);
+    if (current) {
+        noteKeyHeld(sym, true);
+        current->keyDown(sym, character);
+    }
     return true;
+}
+
+void Engine::noteKeyHeld(int sym, bool held) {
+    if (sym >= 0 && static_cast<size_t>(sym) < keysHeldByState.size()) keysHeldByState[sym] = held;
+}
+
+void Engine::releaseHeldKeys() {
+    for (size_t sym = 0; sym < keysHeldByState.size(); ++sym) {
+        if (!keysHeldByState[sym]) continue;
+        keysHeldByState[sym] = false;
+        // A release types nothing.
+        if (current) current->keyUp(static_cast<int>(sym), 0);
+    }
 }
 
 bool Engine::toggleFullscreen() {
@@ -309,7 +364,7 @@ std::string Engine::formatTimerSeconds(float seconds) {
 void Engine::refreshTimerText() {
     freeSurface(timerText);
     timerString = formatTimerSeconds(timerSeconds);
-    timerText = renderText(timerFont, timerString.c_str(), White);
+    timerText = renderOutlinedText(timerFont, timerString.c_str(), White, TimerEdgeColour);
 }
 
 // ---------------------------------------------------------------- drawing
@@ -324,16 +379,40 @@ void Engine::blitColumnBuffer(uint32_t* const* columns) {
     if (locked && SDL_LockSurface(screenSurface) < 0) return;
     uint32_t* const pixels = static_cast<uint32_t*>(screenSurface->pixels);
 
-    // A straight row-by-row walk would read every column pointer once per
-    // row and miss the cache on each; tiles keep both sides in cache.
-    for (int y0 = 0; y0 < h; y0 += BlitTile) {
-        const int y1 = y0 + BlitTile < h ? y0 + BlitTile : h;
-        for (int x0 = 0; x0 < w; x0 += BlitTile) {
-            const int x1 = x0 + BlitTile < w ? x0 + BlitTile : w;
-            for (int y = y0; y < y1; ++y) {
-                uint32_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
-                for (int x = x0; x < x1; ++x) row[x] = columns[x][y];
+    // A transpose. Walking a strip of BlitTile columns from top to bottom
+    // reads each column in order and writes whole cache lines of each row;
+    // within the strip, 4 x 4 blocks turn over in registers.
+    int x0 = 0;
+#if defined(__SSE2__)
+    const int h4 = h & ~3;
+    for (; x0 + BlitTile <= w; x0 += BlitTile) {
+        for (int y = 0; y < h4; y += 4) {
+            uint32_t* row = pixels + static_cast<ptrdiff_t>(y) * stride + x0;
+            for (int x = x0; x < x0 + BlitTile; x += 4, row += 4) {
+                const __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[x] + y));
+                const __m128i c1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[x + 1] + y));
+                const __m128i c2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[x + 2] + y));
+                const __m128i c3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns[x + 3] + y));
+                const __m128i t0 = _mm_unpacklo_epi32(c0, c1), t1 = _mm_unpackhi_epi32(c0, c1);
+                const __m128i t2 = _mm_unpacklo_epi32(c2, c3), t3 = _mm_unpackhi_epi32(c2, c3);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(row), _mm_unpacklo_epi64(t0, t2));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(row + stride), _mm_unpackhi_epi64(t0, t2));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(row + 2 * stride), _mm_unpacklo_epi64(t1, t3));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(row + 3 * stride), _mm_unpackhi_epi64(t1, t3));
             }
+        }
+        for (int y = h4; y < h; ++y) {
+            uint32_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
+            for (int x = x0; x < x0 + BlitTile; ++x) row[x] = columns[x][y];
+        }
+    }
+#endif
+    // Whatever the strips left over (or all of it without SSE2).
+    for (; x0 < w; x0 += BlitTile) {
+        const int x1 = x0 + BlitTile < w ? x0 + BlitTile : w;
+        for (int y = 0; y < h; ++y) {
+            uint32_t* row = pixels + static_cast<ptrdiff_t>(y) * stride;
+            for (int x = x0; x < x1; ++x) row[x] = columns[x][y];
         }
     }
 
@@ -357,6 +436,16 @@ void Engine::shutdown() {
     }
     // Never switched in, so never initialised: no cleanup owed.
     pending.reset();
+    keysHeldByState.reset();
+
+    // Music no state adopted (the title's backdrop music when the player
+    // quits at the title) is the engine's to free, and it must go while the
+    // mixer is still open.
+    if (sharedMusic) {
+        stopMusic();
+        freeMusic(sharedMusic);
+        sharedMusic = nullptr;
+    }
 
     // The entry point closes the shared font first; closing it after
     // TTF_Quit would touch a freed library, so a font still open goes here.
@@ -368,6 +457,9 @@ void Engine::shutdown() {
 
     TTF_Quit();
     Mix_CloseAudio();
+    // Before SDL_Quit, which takes down SDL's own signal handlers only if
+    // they are in place.
+    restoreStopSignals();
     SDL_Quit();
     sdlStarted = false;
 

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -50,8 +51,9 @@ public:
 
     // Releases everything init() opened, whatever point it reached: the exit
     // box, the timer, the current state (cleaned up) and a pending one (never
-    // initialised, so only deleted), a shared font still open, then SDL_ttf,
-    // the mixer and SDL. The engine can be started again afterwards.
+    // initialised, so only deleted), music still in sharedMusic (halted and
+    // freed), a shared font still open, then SDL_ttf, the mixer and SDL. The
+    // engine can be started again afterwards.
     void shutdown();
 
     // Null until init() set a video mode, and after a failed mode switch.
@@ -96,6 +98,9 @@ public:
     // The timer's text for a count of seconds: "83.25", "1234.568", "100".
     static std::string formatTimerSeconds(float seconds);
     // Null before enableSpeedRunTimer() and when the text could not render.
+    // The white glyphs with a one-pixel dark edge around them (so the time
+    // reads over a bright ceiling): the glyphs sit OutlineWidth pixels in from
+    // the surface's corner, which is drawn that far up and left of (10, 10).
     SDL_Surface* timerSurface() const { return timerText; }
     // The text last rendered into timerSurface(); empty before enabling.
     const std::string& timerLabel() const { return timerString; }
@@ -104,17 +109,23 @@ public:
     // at 1023 characters. Never fails.
     static void log(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-    // Music started by the title screen's backdrop and adopted by the game's
-    // play state; the Engine neither loads nor frees it.
+    // Music started by the title screen's backdrop and handed on to the game's
+    // play state, so that it plays on without a break. Whoever puts music here
+    // gives it to the engine; a state that adopts it takes the pointer, sets
+    // sharedMusic to null and from then on frees it itself. What is still here
+    // at shutdown() is halted and freed there, once, before the audio device
+    // closes. The engine never loads music.
     Mix_Music* sharedMusic = nullptr;
     // While true, typing F or f toggles fullscreen.
     bool fullscreenKeyEnabled = false;
 
+    // What the destructor does for a program that ends without shutdown():
+    // closes the audio device and nothing else. It never reaches SDL's video,
+    // so an exit() after the display was lost cannot hang on it.
+    void releaseAtExit();
+
 private:
     Engine() = default;
-    // A program that ends without shutdown() still gets it here: SDL's audio
-    // thread would otherwise keep mixing while the process tears its
-    // libraries down, and crash the exit.
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
@@ -126,6 +137,9 @@ private:
     // restored, and if even that fails the screen is gone and the loop stops.
     bool toggleFullscreen();
     void refreshTimerText();
+    void noteKeyHeld(int sym, bool held);
+    // Hands the state a key-up for every key it saw go down and not come up.
+    void releaseHeldKeys();
 
     bool initialised = false;
     bool sdlStarted = false;  // SDL_InitSubSystem succeeded and SDL_Quit is owed
@@ -150,4 +164,6 @@ private:
     float timerSeconds = 0.0f;
     TTF_Font* sharedFont = nullptr;
     VideoModeFunction setVideoMode = SDL_SetVideoMode;
+    // Keys whose press reached the current state and whose release has not.
+    std::bitset<SDLK_LAST> keysHeldByState;
 };

@@ -15,5 +15,15 @@ void closeFont(TTF_Font* font);
 // any text SDL_ttf cannot render; callers treat null as nothing to draw.
 SDL_Surface* renderText(TTF_Font* font, const char* text, int colour);
 
+// Width of the edge renderOutlinedText draws, in pixels.
+inline constexpr int OutlineWidth = 1;
+
+// renderText in colour with an OutlineWidth edge in edgeColour around every
+// glyph pixel, diagonals included, so the text reads over any background. The
+// surface is 2 * OutlineWidth wider and taller than renderText's, with the
+// glyphs OutlineWidth in from each side; the rest is colour-keyed. Null when
+// renderText would give null. The caller frees it with freeSurface.
+SDL_Surface* renderOutlinedText(TTF_Font* font, const char* text, int colour, int edgeColour);
+
 // Width in pixels of text in font; 0 for a null font or empty text.
 int measureText(TTF_Font* font, const char* text);

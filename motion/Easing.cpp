@@ -16,7 +16,8 @@ float power(float u, int n) {
 float ease(uint32_t easing, float t) {
     // Sine and exponential curves go through the double-precision library
     // calls and are narrowed afterwards, so the ends land where they always did
-    // (ExpoOut(1) is 1 - 2^-10, not 1).
+    // (ExpoOut(1) is 1 - 2^-10, not 1). The exponents themselves are float
+    // arithmetic, like the rest; only the sine arguments meet the double pi.
     const float u = 2.0f * t;
     switch (easing) {
     case Linear: return t;
@@ -35,11 +36,11 @@ float ease(uint32_t easing, float t) {
     case SineIn: return static_cast<float>(1.0 - std::cos(t * HALF_PI));
     case SineOut: return static_cast<float>(std::sin(t * HALF_PI));
     case SineInOut: return static_cast<float>(-0.5 * (std::cos(PI_D * t) - 1.0));
-    case ExpoIn: return static_cast<float>(std::pow(2.0, 10.0 * (t - 1.0f)));
-    case ExpoOut: return static_cast<float>(1.0 - std::pow(2.0, -10.0 * t));
+    case ExpoIn: return static_cast<float>(std::pow(2.0, 10.0f * (t - 1.0f)));
+    case ExpoOut: return static_cast<float>(1.0 - std::pow(2.0, -10.0f * t));
     case ExpoInOut:
-        return u < 1.0f ? static_cast<float>(0.5 * std::pow(2.0, 10.0 * (u - 1.0f)))
-                        : static_cast<float>(0.5 * (2.0 - std::pow(2.0, -10.0 * (u - 1.0f))));
+        return u < 1.0f ? static_cast<float>(0.5 * std::pow(2.0, 10.0f * (u - 1.0f)))
+                        : static_cast<float>(0.5 * (2.0 - std::pow(2.0, -10.0f * (u - 1.0f))));
     case CircIn: return -(std::sqrt(1.0f - t * t) - 1.0f);
     case CircOut: return std::sqrt(1.0f - (t - 1.0f) * (t - 1.0f));
     case CircInOut:

@@ -14,17 +14,17 @@ bool isBlocked(const Level& level, double x, double y) {
     return grid[x0][y0] || grid[x0][y1] || grid[x1][y0] || grid[x1][y1];
 }
 
-float slideMove(const Level& level, Vec2& position, double dx, double dy, bool& moved) {
-    float walked = 0.0f;
+void slideMove(const Level& level, Vec2& position, double dx, double dy, float& footstepCountdown, bool& moved) {
+    // Sums are taken in double and narrowed once, as the collision test saw
+    // them, so the position that was tested is the position kept.
     if (!isBlocked(level, position.x + dx, position.y)) {
-        position.x += static_cast<float>(dx);
-        walked += static_cast<float>(std::fabs(dx));
+        position.x = static_cast<float>(position.x + dx);
+        footstepCountdown = static_cast<float>(footstepCountdown - std::fabs(dx));
         moved = true;
     }
     if (!isBlocked(level, position.x, position.y + dy)) {
-        position.y += static_cast<float>(dy);
-        walked += static_cast<float>(std::fabs(dy));
+        position.y = static_cast<float>(position.y + dy);
+        footstepCountdown = static_cast<float>(footstepCountdown - std::fabs(dy));
         moved = true;
     }
-    return walked;
 }

@@ -20,7 +20,7 @@ inline constexpr float ACTION_REACH = 1.0f;
 bool isBlocked(const Level& level, double x, double y);
 
 // Moves position by (dx, dy) one axis at a time, x first, each axis only when
-// it stays clear, which slides the player along walls. Returns the distance
-// walked summed per axis (0 when both axes are blocked); moved tells whether
-// either axis moved.
-float slideMove(const Level& level, Vec2& position, double dx, double dy, bool& moved);
+// it stays clear, which slides the player along walls. Each axis that moves
+// takes its own distance off footstepCountdown (so a diagonal walk steps more
+// often) and sets moved; a blocked axis leaves both alone.
+void slideMove(const Level& level, Vec2& position, double dx, double dy, float& footstepCountdown, bool& moved);

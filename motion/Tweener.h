@@ -82,9 +82,12 @@ private:
             bool anyFinished = false;
             for (auto& tween : list) {
                 tween->elapsed += dt;
-                const float t = std::min(1.0f, static_cast<float>(tween->elapsed / tween->duration));
+                // A tween at or past its end is at t = 1, which also keeps a
+                // zero or negative duration from dividing into NaN.
+                const bool done = tween->elapsed >= tween->duration;
+                const float t = done ? 1.0f : std::min(1.0f, static_cast<float>(tween->elapsed / tween->duration));
                 *tween->target = blend(tween->from, tween->to, ease(tween->easing, t));
-                if (tween->elapsed >= tween->duration) anyFinished = true;
+                anyFinished = anyFinished || done;
             }
             if (!anyFinished) return;
             for (auto it = list.begin(); it != list.end();) {

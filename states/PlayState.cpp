@@ -5,6 +5,7 @@
 #include "media/Sound.h"
 #include "motion/Movement.h"
 #include "render/Camera.h"
+#include "render/OverlayBlend.h"
 #include "render/SurfacePixels.h"
 #include "states/EndGame.h"
 #include "story/Story.h"
@@ -83,8 +84,10 @@ bool PlayState::init() {
     footstepCountdown = FOOTSTEP_SPACING;
     turnRemaining = 0.0f;
     mode = Walking;
-    // Nothing is in focus until the player first moves.
+    // Nothing is in focus until the player first moves; the label goes too,
+    // or it would offer an action that Space cannot fire.
     focusedAction = nullptr;
+    if (hintLabel) hintLabel->setText("");
 
     cryingSound = loadSound("data/sfx/crying1.wav");
     stabSound = loadSound("data/sfx/stab_pierce.wav");
@@ -117,6 +120,8 @@ void PlayState::cleanup() {
     for (Mix_Chunk* chunk : sheepSounds) freeSound(chunk);
     sheepSounds.clear();
     focusedAction = nullptr;
+    // Tweens may point into the levels and hands about to go.
+    motion = Tweener();
     levels.clear();
     messageBox.reset();
     hintLabel.reset();
@@ -164,14 +169,16 @@ void PlayState::checkActions() {
     if (hintLabel) hintLabel->setText("");
     Level* here = level();
     if (!here) return;
-    // The story may append actions while one runs, so walk by index.
+    // The story may append actions while one runs, which moves the list: walk
+    // by index, and point at the focused one only once the walk is over.
+    size_t focused = here->actions.size();
     for (size_t i = 0; i < here->actions.size(); ++i) {
         Action& action = here->actions[i];
         if (length(position - action.position) >= ACTION_REACH) continue;
         if (!action.repeat && action.timesTriggered != 0) continue;
         if (action.type == "manual") {
             if (hintLabel) hintLabel->setText(action.text);
-            focusedAction = &action;
+            focused = i;
         } else if (action.type == "auto") {
             if (action.lookAt) turnToward(action.position);
             const std::string name = action.name;
@@ -182,6 +189,7 @@ void PlayState::checkActions() {
             if (level() != here) return;
         }
     }
+    if (focused < here->actions.size()) focusedAction = &here->actions[focused];
 }
 
 void PlayState::turnToward(const Vec2& point) {
@@ -209,7 +217,12 @@ void PlayState::startStabFlash() {
     playSound(stabSound, 0);
 }
 
-void PlayState::runAction(const std::string& name) { runStoryAction(*this, name); }
+void PlayState::runAction(const std::string& name) {
+    // Callers pass pendingAction itself, which the step usually overwrites
+    // with its continuation: the step must keep seeing its own name.
+    const std::string step = name;
+    runStoryAction(*this, step);
+}
 
 void PlayState::updateMovement(float dt) {
     if (mode != Walking) return;
@@ -218,14 +231,12 @@ void PlayState::updateMovement(float dt) {
     const double walk = WALK_SPEED * dt;
     const double strafe = STRAFE_SPEED * dt;
     bool moved = false;
-    float walked = 0.0f;
     if (keyHeld[KeyUp] || keyHeld[KeyW])
-        walked += slideMove(*here, position, direction.x * walk, direction.y * walk, moved);
+        slideMove(*here, position, direction.x * walk, direction.y * walk, footstepCountdown, moved);
     if (keyHeld[KeyDown] || keyHeld[KeyS])
-        walked += slideMove(*here, position, -direction.x * walk, -direction.y * walk, moved);
-    if (keyHeld[KeyQ]) walked += slideMove(*here, position, -direction.y * strafe, direction.x * strafe, moved);
-    if (keyHeld[KeyE]) walked += slideMove(*here, position, direction.y * strafe, -direction.x * strafe, moved);
-    footstepCountdown -= walked;
+        slideMove(*here, position, -direction.x * walk, -direction.y * walk, footstepCountdown, moved);
+    if (keyHeld[KeyQ]) slideMove(*here, position, -direction.y * strafe, direction.x * strafe, footstepCountdown, moved);
+    if (keyHeld[KeyE]) slideMove(*here, position, direction.y * strafe, -direction.x * strafe, footstepCountdown, moved);
 
     if (moved) {
         checkActions();
@@ -378,23 +389,19 @@ void PlayState::drawOverlays() {
     if (!overlay) return;
     SDL_Surface* screen = Engine::instance().screen();
     const bool farmFlash = currentLevel == FARM && motion.isAnimating(&flashAlpha);
-    const uint32_t a = static_cast<uint32_t>(255.0f * flashAlpha);
-    if (SDL_MUSTLOCK(overlay) && SDL_LockSurface(overlay) < 0) return;
-    if (farmFlash) {
+    const bool tint = raycaster.useLighting && flashOn;
+    if ((farmFlash || tint) && overlay->format->BytesPerPixel == 4) {
+        const uint32_t a = static_cast<uint32_t>(255.0f * std::clamp(flashAlpha, 0.0f, 1.0f));
+        if (SDL_MUSTLOCK(overlay) && SDL_LockSurface(overlay) < 0) return;
         const uint32_t red = (a << 24) | (a << 16);
         for (int y = 0; y < overlay->h; ++y) {
             uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(overlay->pixels) + y * overlay->pitch);
-            std::fill(row, row + overlay->w, red);
+            if (farmFlash) std::fill(row, row + overlay->w, red);
+            if (tint)
+                for (int x = 0; x < overlay->w; ++x) row[x] |= a << 16;
         }
+        if (SDL_MUSTLOCK(overlay)) SDL_UnlockSurface(overlay);
     }
-    if (raycaster.useLighting && flashOn) {
-        const uint32_t tint = a << 16;
-        for (int y = 0; y < overlay->h; ++y) {
-            uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(overlay->pixels) + y * overlay->pitch);
-            for (int x = 0; x < overlay->w; ++x) row[x] |= tint;
-        }
-    }
-    if (SDL_MUSTLOCK(overlay)) SDL_UnlockSurface(overlay);
-    if (raycaster.useLighting) blit(overlay, screen, 0, 0);
-    if (farmFlash) blit(overlay, screen, 0, 0);
+    if (raycaster.useLighting) blendOverlay(overlay, screen);
+    if (farmFlash) blendOverlay(overlay, screen);
 }

@@ -99,13 +99,3 @@ TEST_F(InputBoxTest, ErrorLineIsDrawnInRedOnlyWhenAsked) {
     EXPECT_GT(drawnPixels(box, 20 + box.width() - 200, 372, 200, 24, 255, 0, 0), 0);
     EXPECT_GT(countPixels(0, 0, 640, 480, 255, 0, 0), redWithout);
 }
-
-TEST_F(InputBoxTest, WithoutItsImagesTheBoxDrawsNothingAndTypingStillEnds) {
-    InEmptyDirectory nowhere;
-    InputBox box(20, 360, "Enter your first name:");
-    box.showError = true;
-    type(box, "Somebody with a long name");
-    EXPECT_EQ(box.text(), "Somebody with a long name");
-    EXPECT_EQ(box.visibleText(), "");
-    EXPECT_EQ(drawnLitPixels(box), 0);
-}

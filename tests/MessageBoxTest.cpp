@@ -93,22 +93,3 @@ TEST_F(MessageBoxTest, OverWideWordIsCutCharacterByCharacterAndContinuesBeforeTh
     EXPECT_EQ(box.lineText(1), word.substr(cut.size()) + " next");
     EXPECT_EQ(box.lineText(2), "");
 }
-
-TEST_F(MessageBoxTest, DrawPutsTheTextInItsRowOnTheScreen) {
-    MessageBox box(20, 360, "");
-    EXPECT_GT(drawnLitPixels(box), 0);
-    const int panelOnly = drawnPixels(box, 35, 372, 500, 24);
-    ASSERT_GE(panelOnly, 0);
-    box.setText("Hello there");
-    EXPECT_GT(drawnPixels(box, 35, 372, 500, 24), panelOnly);
-}
-
-TEST_F(MessageBoxTest, WithoutItsImagesTheBoxDrawsNothingAndStillWrapsInBoundedTime) {
-    InEmptyDirectory nowhere;
-    std::string text;
-    for (int i = 0; i < 200; ++i) text += "word ";
-    MessageBox box(20, 360, text + std::string(300, 'x') + "\n\n" + std::string(300, 'y'));
-    EXPECT_EQ(box.width(), 0);
-    box.update(1.0f);  // the arrow's blink
-    EXPECT_EQ(drawnLitPixels(box), 0);
-}

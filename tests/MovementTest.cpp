@@ -37,18 +37,20 @@ TEST(Movement, DiagonalIntoAWallSlidesAtTheFullOtherComponent) {
     Level room;
     makeRoom(room);
     Vec2 position(8.85f, 3.0f);
+    float countdown = 2.5f;
     bool moved = false;
-    const float walked = slideMove(room, position, 0.1, 0.2, moved);
+    slideMove(room, position, 0.1, 0.2, countdown, moved);
     EXPECT_TRUE(moved);
     EXPECT_FLOAT_EQ(position.x, 8.85f);
     EXPECT_FLOAT_EQ(position.y, 3.2f);
-    EXPECT_FLOAT_EQ(walked, 0.2f);
+    EXPECT_FLOAT_EQ(countdown, 2.3f);
 
-    // Pressed into a corner, nothing moves.
+    // Pressed into a corner, nothing moves and no step is counted.
     Vec2 corner(8.85f, 8.85f);
     moved = false;
-    EXPECT_EQ(slideMove(room, corner, 0.1, 0.1, moved), 0.0f);
+    slideMove(room, corner, 0.1, 0.1, countdown, moved);
     EXPECT_FALSE(moved);
+    EXPECT_FLOAT_EQ(countdown, 2.3f);
 }
 
 TEST(Movement, LongWalksNeverComeWithinTheMargin) {
@@ -58,8 +60,9 @@ TEST(Movement, LongWalksNeverComeWithinTheMargin) {
     // A walk that circles the room into every wall and the pillar.
     for (int i = 0; i < 4000; ++i) {
         const double angle = i * 0.013;
+        float countdown = 2.5f;
         bool moved = false;
-        slideMove(room, position, std::cos(angle) * 0.08, std::sin(angle * 1.7) * 0.08, moved);
+        slideMove(room, position, std::cos(angle) * 0.08, std::sin(angle * 1.7) * 0.08, countdown, moved);
         ASSERT_GT(position.x, 1.1 - 1e-6);
         ASSERT_LT(position.x, 8.9 + 1e-6);
         ASSERT_GT(position.y, 1.1 - 1e-6);

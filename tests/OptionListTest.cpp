@@ -66,20 +66,3 @@ TEST_F(OptionListTest, EmptyListHasNoSelectedTextAndDrawsNothing) {
     EXPECT_EQ(list.selectedText(), "");
     EXPECT_EQ(drawnLitPixels(list), 0);
 }
-
-TEST_F(OptionListTest, DrawShowsOptionTextsInTheirRows) {
-    OptionList list;
-    list.addOption("Yes, close your eyes.");
-    const int oneRow = drawnPixels(list, 50, 397, 400, 24);
-    ASSERT_GE(oneRow, 0);
-    list.addOption("No, I'm going to get help.");
-    EXPECT_GT(drawnPixels(list, 50, 372, 400, 24), 0);
-    EXPECT_GT(drawnPixels(list, 50, 397, 400, 24), oneRow);
-}
-
-TEST_F(OptionListTest, WithoutItsImagesTheListDrawsNothing) {
-    InEmptyDirectory nowhere;
-    OptionList list;
-    addFive(list);
-    EXPECT_EQ(drawnLitPixels(list), 0);
-}

@@ -1,12 +1,17 @@
 #include "states/PlayState.h"
 
+#include "media/Sound.h"
 #include "motion/Movement.h"
 #include "support/EngineFixture.h"
 #include "support/Events.h"
+#include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -54,11 +59,34 @@ protected:
 
 }  // namespace
 
+// The game's data with the town's start moved next to the mother, so that
+// init's own look round finds a manual action in reach.
 TEST_F(PlayStateTest, InitKeepsAllAreasAndFocusesNothing) {
     EXPECT_EQ(play->levels.size(), 7u);
     EXPECT_EQ(play->levels[1]->name, "cave");
-    EXPECT_EQ(play->mode, Walking);
-    EXPECT_EQ(play->focusedAction, nullptr);
+
+    namespace fs = std::filesystem;
+    const fs::path root = makeTempDir();
+    fs::copy("data", root / "data", fs::copy_options::recursive);
+    const fs::path town = root / "data/levels/town/main.xml";
+    std::stringstream xml;
+    xml << std::ifstream(town).rdbuf();
+    std::string text = xml.str();
+    const std::string start = "<start x=\"19.5\" y=\"13.5\"/>";
+    ASSERT_NE(text.find(start), std::string::npos);
+    text.replace(text.find(start), start.size(), "<start x=\"16.5\" y=\"16.0\"/>");
+    std::ofstream(town) << text;
+
+    fs::current_path(root);
+    PlayState fresh;
+    const bool started = fresh.init();
+    returnToRepository();
+    ASSERT_TRUE(started);
+    EXPECT_EQ(fresh.mode, Walking);
+    EXPECT_EQ(fresh.focusedAction, nullptr);
+    EXPECT_EQ(fresh.hintLabel->text(), "");
+    fresh.checkActions();
+    EXPECT_NE(fresh.focusedAction, nullptr) << "the mother is out of reach: the test proves nothing";
 }
 
 TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
@@ -151,6 +179,84 @@ TEST_F(PlayStateTest, FootstepsFollowTheWalkedDistancePerAxis) {
     }
 }
 
+// Which chunk a footstep started, told apart by identity: one second of
+// silence each, so they are still playing when looked at.
+TEST_F(PlayStateTest, FootstepsSoundOfTheGround) {
+    static Uint8 silence[5][88200] = {};
+    std::vector<Mix_Chunk*> chunks;
+    for (auto& buffer : silence) chunks.push_back(Mix_QuickLoad_RAW(buffer, sizeof buffer));
+    for (auto& [ground, sounds] : play->footstepSounds)
+        for (Mix_Chunk* chunk : sounds) freeSound(chunk);
+    play->footstepSounds = {{"grass", {chunks[0]}}, {"stone", {chunks[1], chunks[2], chunks[3], chunks[4]}}};
+
+    for (uint32_t n : {0u, PlayState::CAVE, PlayState::FARM}) {
+        play->enterLevel(n);
+        Level& here = *play->levels[n];
+        for (uint32_t x = 1; x + 1 < here.width; ++x)
+            for (uint32_t y = 1; y + 1 < here.height; ++y) here.collisionGrid[x][y] = false;
+        play->keyHeld[KeyW] = true;
+        Mix_HaltChannel(-1);
+        play->footstepCountdown = 0.01f;
+        play->updateMovement(FRAME);
+        Mix_Chunk* heard = nullptr;
+        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+            if (Mix_Playing(channel)) heard = Mix_GetChunk(channel);
+        ASSERT_NE(heard, nullptr) << here.name;
+        EXPECT_EQ(heard == chunks[0], here.name != "cave") << here.name;
+    }
+    Mix_HaltChannel(-1);
+}
+
+// What lies over what: during the farm's flash the red covers the world but
+// not the hands; outside the farm an unlit level never shows the overlay; the
+// title's backdrop draws no hands.
+TEST_F(PlayStateTest, FrameCompositionOrder) {
+    HandsOverlay& hands = *play->hands;
+    ASSERT_NE(hands.knife, nullptr);
+    hands.setShowKnife();
+    play->hintLabel->setText("");
+    int kx = -1, ky = 0;
+    for (int y = 0; y < hands.knife->h && kx < 0; ++y)
+        for (int x = 0; x < hands.knife->w && kx < 0; ++x) {
+            const uint32_t texel = rgbAt(hands.knife, x, y);
+            if (texel != 0x00FFFF && texel != 0xFF0000) kx = x, ky = y;
+        }
+    ASSERT_GE(kx, 0);
+    const uint32_t knifeTexel = rgbAt(hands.knife, kx, ky);
+    SDL_Surface* screen = Engine::instance().screen();
+    const auto knifeOnScreen = [&] { return rgbAt(screen, hands.knifeX + kx, hands.knifeY + ky); };
+
+    SDL_FillRect(play->overlay, nullptr, 0xFFFF0000u);
+    play->render();
+    EXPECT_NE(rgbAt(screen, 320, 50), 0xFF0000u) << "the town's overlay was drawn";
+
+    play->enterLevel(PlayState::FARM);
+    play->startStabFlash();
+    play->render();
+    EXPECT_EQ(rgbAt(screen, 320, 50), 0xFF0000u);
+    EXPECT_EQ(knifeOnScreen(), knifeTexel);
+    play->backgroundMode = true;
+    play->render();
+    EXPECT_EQ(knifeOnScreen(), 0xFF0000u);
+}
+
+// An area change waits for black, enters the area, then fades back in; the
+// area left keeps the spot the player left it from.
+TEST_F(PlayStateTest, ChangeLevelBehindTheFade) {
+    const Vec2 leftFrom = play->position;
+    play->changeLevel(2);
+    EXPECT_EQ(play->mode, Changing);
+    int framesToBlack = 0;
+    for (; play->currentLevel == 0 && framesToBlack < 400; ++framesToBlack) frames(1);
+    EXPECT_GT(framesToBlack, 1);
+    EXPECT_EQ(play->currentLevel, 2u);
+    EXPECT_EQ(play->mode, Walking);
+    EXPECT_EQ(play->position, play->levels[2]->start);
+    EXPECT_EQ(play->levels[0]->start, leftFrom);
+    frames(framesToBlack);
+    EXPECT_FALSE(play->fade.isBlack());
+}
+
 TEST_F(PlayStateTest, KeysByMode) {
     const Vec2 start = play->position;
     play->mode = Watching;
@@ -173,6 +279,7 @@ TEST_F(PlayStateTest, KeysByMode) {
 
     // Typing: an empty or one-space entry is not submitted.
     play->mode = Typing;
+    pushKeyDown(SDLK_RETURN, '\r');
     pushKeyDown(SDLK_SPACE, ' ');
     pushKeyDown(SDLK_RETURN, '\r');
     frames(1);

@@ -19,17 +19,3 @@ TEST_F(SmallMessageBoxTest, TextIsCentredOnThePanelAndAWiderOneStartsLeftOfIt) {
     }
     EXPECT_LT(label.textOffset(), 0);
 }
-
-TEST_F(SmallMessageBoxTest, DrawShowsTheTextOverThePanel) {
-    SmallMessageBox label("");
-    const int panelOnly = drawnPixels(label, 160, 430, label.width(), 24);
-    ASSERT_GE(panelOnly, 0);
-    label.setText("Enter the cabin");
-    EXPECT_GT(drawnPixels(label, 160, 430, label.width(), 24), panelOnly);
-}
-
-TEST_F(SmallMessageBoxTest, WithoutItsImageTheLabelDrawsNothing) {
-    InEmptyDirectory nowhere;
-    SmallMessageBox label("Talk");
-    EXPECT_EQ(drawnLitPixels(label), 0);
-}

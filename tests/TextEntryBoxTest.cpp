@@ -100,23 +100,3 @@ TEST_F(TextEntryBoxTest, BackspaceHeldKeepsDeletingUntilReleased) {
     for (int frame = 0; frame < 40; ++frame) box.update(0.025f);
     EXPECT_EQ(box.text(), "abcdefg");
 }
-
-TEST_F(TextEntryBoxTest, DrawShowsThePromptAndTheTypedLine) {
-    TextEntryBox box;
-    const int emptyLine = drawnPixels(box, 35, 372, 500, 24);
-    const int emptyHeader = countPixels(30, 318, 500, 24);
-    ASSERT_GE(emptyLine, 0);
-    box.setPrompt("What is your name?");
-    type(box, "Ann");
-    EXPECT_GT(drawnPixels(box, 35, 372, 500, 24), emptyLine);
-    EXPECT_GT(countPixels(30, 318, 500, 24), emptyHeader);
-}
-
-TEST_F(TextEntryBoxTest, WithoutItsImagesTheBoxDrawsNothingAndTypingStillEnds) {
-    InEmptyDirectory nowhere;
-    TextEntryBox box;
-    box.setPrompt("What is your name?");
-    type(box, "a long answer that could never fit");
-    for (int i = 0; i < 10; ++i) box.keyDown(Backspace, '\b');
-    EXPECT_EQ(drawnLitPixels(box), 0);
-}

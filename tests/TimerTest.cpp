@@ -1,5 +1,7 @@
 #include "engine/Engine.h"
 #include "support/Events.h"
+#include "media/Image.h"
+#include "media/Text.h"
 #include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +39,53 @@ TEST_F(SpeedRunTimer, ShowsItsBannerThenCountsThroughTheExitBoxFreezesAfterStopA
     engine.startSpeedRunTimer();
     engine.frame(0.025f);
     EXPECT_EQ(engine.timerLabel(), "0.025");
+}
+
+namespace {
+
+// Whether pixel (x, y) of a solid text rendering is part of a glyph; false
+// outside it.
+bool isGlyph(SDL_Surface* text, int x, int y) {
+    if (x < 0 || y < 0 || x >= text->w || y >= text->h) return false;
+    return static_cast<const Uint8*>(text->pixels)[y * text->pitch + x] != text->format->colorkey;
+}
+
+}  // namespace
+
+// The white time used to vanish over bright ceilings. Now every pixel around
+// a glyph is the dark edge, and the glyphs are white where the plain text
+// would be with its corner at (10, 10).
+TEST_F(SpeedRunTimer, WhiteTextHasAOnePixelDarkEdgeAndStaysInPlace) {
+    engine.enableSpeedRunTimer();
+    engine.startSpeedRunTimer();
+    engine.frame(0.25f);
+    engine.present();
+    TTF_Font* font = openFont(FONT_PATH, 16);
+    SDL_Surface* plain = renderText(font, engine.timerLabel().c_str(), 0xFFFFFF);
+    SDL_Surface* drawn = engine.timerSurface();
+    ASSERT_NE(plain, nullptr);
+    ASSERT_NE(drawn, nullptr);
+    ASSERT_EQ(drawn->format->BytesPerPixel, 4);
+    EXPECT_EQ(drawn->w, plain->w + 2);
+    EXPECT_EQ(drawn->h, plain->h + 2);
+    int wrong = 0, glyphs = 0;
+    for (int y = 0; y < drawn->h; ++y)
+        for (int x = 0; x < drawn->w; ++x) {
+            const int px = x - 1, py = y - 1;
+            bool nearGlyph = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) nearGlyph |= isGlyph(plain, px + dx, py + dy);
+            const uint32_t colour = rgbAt(drawn, x, y);
+            const uint32_t key = drawn->format->colorkey & 0xFFFFFF;
+            if (isGlyph(plain, px, py)) {
+                ++glyphs;
+                wrong += colour != 0xFFFFFF || rgbAt(engine.screen(), 10 + px, 10 + py) != 0xFFFFFF;
+            } else {
+                wrong += colour != (nearGlyph ? 0x000000 : key);
+            }
+        }
+    EXPECT_GT(glyphs, 0);
+    EXPECT_EQ(wrong, 0);
+    freeSurface(plain);
+    closeFont(font);
 }

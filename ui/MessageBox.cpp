@@ -79,9 +79,10 @@ void MessageBox::wrapLines() {
                 const char last = line.back();
                 line.pop_back();
                 if (next) {
-                    // The design glues the cut characters straight onto the
-                    // next line; keep a space between them and text that
-                    // line already had, or two words would run together.
+                    // The cut characters go on one word, so they join each
+                    // other without a space; a space still parts them from
+                    // text the next line already had, or two words would
+                    // run together.
                     const bool separate = !splittingWord && !next->empty();
                     *next = std::string(1, last) + (separate ? " " : "") + *next;
                     splittingWord = true;

@@ -140,9 +140,8 @@ void TextEntryBox::clear() {
 }
 
 SDL_Rect TextEntryBox::caretPosition() const {
-    // The design puts the caret of an empty current line at the top row
-    // whatever line is current, which draws it over line 0's text after a
-    // wrap; it belongs at the start of the current line's own row.
+    // An empty current line keeps its caret at the start of its own row: on
+    // the top row it would sit over line 0's text after a wrap.
     SDL_Rect where{};
     const int left = lines[current].empty() ? x + 10 : x + lineWidths[current] + 20;
     where.x = static_cast<Sint16>(left);
