@@ -150,9 +150,14 @@ private:
         if (what == "area") return play->level() ? play->level()->name : "none";
         if (what == "hint") return play->hintLabel ? play->hintLabel->text() : "none";
         if (what == "message") {
+            // The box wraps long lines where it likes: compared without spaces.
+            auto squeezed = [](std::string text) {
+                std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+                return text;
+            };
             std::string lines;
             for (int i = 0; play->messageBox && i < MessageBox::LineCount; ++i) lines += play->messageBox->lineText(i) + "|";
-            return lines.find(wanted) != std::string::npos ? wanted : lines;
+            return squeezed(lines).find(squeezed(wanted)) != std::string::npos ? wanted : lines;
         }
         return "nothing called " + what;
     }
@@ -183,3 +188,5 @@ TEST(Playthrough, DISABLED_CaveWithoutLanternSendsBack) { runRoute("dark"); }
 TEST(Playthrough, DISABLED_MercyThenTheQuestions) { runRoute("mercy"); }
 TEST(Playthrough, DISABLED_CleanHandsRefusalIsTheSpit) { runRoute("spit"); }
 TEST(Playthrough, DISABLED_SheepAndFarmerStabbedThenTheCurse) { runRoute("attack"); }
+// Stops at line 9, the boy's talk: no villager speaks yet.
+TEST(Playthrough, DISABLED_VillagersBeforeAndAfterBloodyHands) { runRoute("villagers"); }
