@@ -11,6 +11,7 @@ packages=(
   # the installed game's test: a private X server, keys, screenshots, and
   # the desktop's own checks of the menu entry and the metadata
   xvfb xdotool imagemagick x11-utils desktop-file-utils appstream
+  strace  # the check that the game writes no file
 )
 
 missing=()

@@ -1,0 +1,192 @@
+#include "engine/Engine.h"
+#include "states/EndGame.h"
+#include "states/PlayState.h"
+#include "states/TitleScreen.h"
+#include "support/EngineFixture.h"
+#include "support/Events.h"
+#include "support/LogTap.h"
+#include "ui/InputBox.h"
+#include "ui/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+// Whole games from the title's Space to the program's stop, driven by key
+// events and frame steps only. A route is a file of tests/routes/, one step a
+// line ('#' starts a comment):
+//
+//   follow NAME        the steps of another route, in place
+//   wait N             N frames of 25 ms with no key
+//   press KEY [N]      KEY down, N frames (1 if not given), KEY up, one frame
+//   type TEXT          each character pressed and released, a frame each
+//   expect WHAT VALUE  screen title|play|end; mode Walking...; area town...;
+//                      message TEXT (a line of the message box has it);
+//                      hint TEXT; timer running|stopped; stage 0-4; stopped
+//
+// A failure names the route's file and line. With OMBREL_ROUTE_TRACE set, the
+// player's place is printed after each step, for writing new routes.
+
+namespace {
+
+constexpr float FrameSeconds = 0.025f;
+
+const std::map<std::string, int> KeyNames = {
+    {"space", SDLK_SPACE}, {"return", SDLK_RETURN}, {"esc", SDLK_ESCAPE}, {"backspace", SDLK_BACKSPACE},
+    {"up", SDLK_UP},       {"down", SDLK_DOWN},     {"left", SDLK_LEFT},  {"right", SDLK_RIGHT},
+};
+const char* const ModeNames[] = {"Changing", "Walking", "Choosing", "Reading", "Typing", "ScriptedMove", "Watching", "Ending"};
+
+// A one-letter key is itself; its typed character is the letter.
+bool keyOf(const std::string& name, int& sym, char& typed) {
+    if (name.size() == 1) return sym = typed = name[0], true;
+    const auto found = KeyNames.find(name);
+    if (found == KeyNames.end()) return false;
+    sym = found->second;
+    typed = sym == SDLK_SPACE || sym == SDLK_RETURN || sym == SDLK_BACKSPACE ? static_cast<char>(sym) : 0;
+    return true;
+}
+
+class Route {
+public:
+    Route() {
+        if (Engine::instance().isInitialised()) Engine::instance().shutdown();
+    }
+    ~Route() { engine.shutdown(); }
+
+    // Runs every step; the first one that fails ends the route.
+    void run(const std::string& name) {
+        ASSERT_TRUE(ensureEngineStarted());
+        engine.enableSpeedRunTimer();
+        engine.changeState(std::make_unique<TitleScreen>());
+        frames(1);
+        const std::string problem = follow(name);
+        if (!problem.empty()) FAIL() << problem;
+    }
+
+private:
+    // "" when every step of the file went as written; else where and how
+    // the first one failed.
+    std::string follow(const std::string& name) {
+        const std::string path = "tests/routes/" + name + ".route";
+        std::ifstream file(path);
+        if (!file) return "no route " + path;
+        std::string line;
+        for (int number = 1; std::getline(file, line); ++number) {
+            line = line.substr(0, line.find('#'));
+            std::istringstream words(line);
+            std::string verb, rest;
+            if (!(words >> verb)) continue;
+            std::getline(words >> std::ws, rest);
+            const bool nested = verb == "follow";
+            const std::string problem = nested ? follow(rest) : step(verb, rest);
+            if (std::getenv("OMBREL_ROUTE_TRACE")) std::printf("%s:%d: %s\n", path.c_str(), number, where().c_str());
+            if (!problem.empty())
+                return path + ":" + std::to_string(number) + ": " + line + "\n  " + problem + (nested ? "" : "\n  " + where());
+        }
+        return "";
+    }
+
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            engine.frame(FrameSeconds);
+            // Drawn every frame, as the game does: what the player sees is
+            // part of what is checked (no crash, no error in the log).
+            engine.present();
+            if (log.take().find("Requesting Stop Main Loop") != std::string::npos) stopped = true;
+        }
+    }
+    void press(int sym, char typed, int n) {
+        pushKey(true, sym, typed);
+        frames(n);
+        pushKey(false, sym, 0);
+        frames(1);
+    }
+
+    // "" when the step went as written, else what went wrong.
+    std::string step(const std::string& verb, const std::string& rest) {
+        std::istringstream args(rest);
+        if (verb == "wait") {
+            int n = 0;
+            if (!(args >> n)) return "wait needs a frame count";
+            frames(n);
+            return "";
+        }
+        if (verb == "press") {
+            std::string key;
+            int n = 1, sym = 0;
+            char typed = 0;
+            args >> key >> n;
+            if (!keyOf(key, sym, typed)) return "no key called " + key;
+            press(sym, typed, n);
+            return "";
+        }
+        if (verb == "type") {
+            for (char c : rest) press(c, c, 1);
+            return "";
+        }
+        if (verb != "expect") return "unknown step " + verb;
+        std::string what, value;
+        args >> what;
+        std::getline(args >> std::ws, value);
+        const std::string seen = observe(what, value);
+        return seen == value ? "" : "expected " + what + " " + value + ", saw " + seen;
+    }
+
+    // What the player sees of `what`, in the route's words; for texts, the
+    // wanted value itself when it is there.
+    std::string observe(const std::string& what, const std::string& wanted) {
+        GameState* state = engine.currentState();
+        auto* play = dynamic_cast<PlayState*>(state);
+        auto* end = dynamic_cast<EndGame*>(state);
+        if (what == "screen") return play ? "play" : end ? "end" : dynamic_cast<TitleScreen*>(state) ? "title" : "none";
+        if (what == "timer") return engine.isSpeedRunTimerRunning() ? "running" : "stopped";
+        if (what == "stopped") return stopped ? "" : "still running";
+        if (what == "stage") return end ? std::to_string(end->getStage()) : "no end screen";
+        if (!play) return "no play state";
+        if (what == "mode") return play->mode < std::size(ModeNames) ? ModeNames[play->mode] : "invalid";
+        if (what == "area") return play->level() ? play->level()->name : "none";
+        if (what == "hint") return play->hintLabel ? play->hintLabel->text() : "none";
+        if (what == "message") {
+            // The box wraps long lines where it likes: compared without spaces.
+            auto squeezed = [](std::string text) {
+                std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+                return text;
+            };
+            std::string lines;
+            for (int i = 0; play->messageBox && i < MessageBox::LineCount; ++i) lines += play->messageBox->lineText(i) + "|";
+            return squeezed(lines).find(squeezed(wanted)) != std::string::npos ? wanted : lines;
+        }
+        return "nothing called " + what;
+    }
+
+    std::string where() const {
+        auto* play = dynamic_cast<PlayState*>(engine.currentState());
+        if (!play || !play->level()) return "not in the world";
+        std::ostringstream out;
+        out << play->level()->name << " at (" << play->position.x << ", " << play->position.y << ") facing ("
+            << play->direction.x << ", " << play->direction.y << "), mode " << play->mode << ", hint \""
+            << (play->hintLabel ? play->hintLabel->text() : "") << "\"";
+        return out.str();
+    }
+
+    Engine& engine = Engine::instance();
+    LogTap log;
+    bool stopped = false;
+};
+
+void runRoute(const std::string& name) { Route().run(name); }
+
+}  // namespace
+
+// The story script had not landed when these routes were written: each one
+// stops at its first area change, "expect area farm" (dark.route line 7,
+// knife.route line 6 for the others): gotoBarnFromTown does nothing yet.
+TEST(Playthrough, DISABLED_CaveWithoutLanternSendsBack) { runRoute("dark"); }
+TEST(Playthrough, DISABLED_MercyThenTheQuestions) { runRoute("mercy"); }
+TEST(Playthrough, DISABLED_CleanHandsRefusalIsTheSpit) { runRoute("spit"); }
+TEST(Playthrough, DISABLED_SheepAndFarmerStabbedThenTheCurse) { runRoute("attack"); }
+// Stops at line 9, the boy's talk: no villager speaks yet.
+TEST(Playthrough, DISABLED_VillagersBeforeAndAfterBloodyHands) { runRoute("villagers"); }

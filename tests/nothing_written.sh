@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The game writes nothing: run under strace, it opens no file for writing or
+# creating outside /dev and /proc, and the name and address typed at the end
+# are in nothing it writes.
+#   tests/nothing_written.sh BUILD_DIR   (from the repository root)
+# Two runs: the game itself on a private X server, title, Space, a walk, then
+# Escape and y; and the playthrough routes (the ones enabled) through the test
+# runner, which reach the end screen and type a name and an address there.
+# Under X the software OpenGL driver keeps a shader cache in the home
+# directory; that one path is the driver's and is let pass by name.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+xvfb=""
+game=""
+cleanup() {
+    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "nothing written: $*" >&2; exit 1; }
+
+# Opens that may write or create, minus /dev, /proc and the driver's cache;
+# the runner's own log tap (an unnamed file in /tmp) is the test's, not the game's.
+writes() {
+    grep -E 'open(at)?\(|creat\(' "$1" | grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(' |
+        grep -vE '"/(dev|proc)/' | grep -v 'mesa_shader_cache' | grep -vE '"/tmp", [^)]*O_TMPFILE' || true
+}
+# A sanitizer build's leak check cannot run under ptrace; the leaks are the
+# sanitizer run's to find.
+export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+trace="strace -f -qq -s 4096 -e trace=open,openat,creat,write"
+
+display=""
+for d in $(seq 131 190); do
+    if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then display=":$d"; break; fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+
+(unset SDL_VIDEODRIVER; export DISPLAY="$display" SDL_AUDIODRIVER=dummy
+ exec $trace -o "$work/game.trace" "$build/ombrel") 2>"$work/game.log" &
+game=$!
+send() { DISPLAY="$display" xdotool "$@"; }
+sleep 4                       # start, and the title's fade-in
+send key space; sleep 2       # into the game
+send keydown Up; sleep 1; send keyup Up
+send key Escape; sleep 0.5; send key y
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+wait "$game" || fail "the game ended with status $?: $(cat "$work/game.log")"
+game=""
+grep -q 'Starting Main Loop' "$work/game.log" || fail "the game did not run: $(cat "$work/game.log")"
+found=$(writes "$work/game.trace")
+[ -z "$found" ] || fail "the game opened for writing:
+$found"
+
+SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $trace -o "$work/routes.trace" \
+    "$build/tests/ombrel_tests" --gtest_filter='Playthrough.*' >"$work/routes.out" 2>&1 ||
+    fail "the routes failed: $(cat "$work/routes.out")"
+found=$(writes "$work/routes.trace")
+[ -z "$found" ] || fail "a playthrough opened for writing:
+$found"
+# The name and address the routes type at the end screen.
+for typed in 'Ada' 'ada@example.org'; do
+    ! grep -E '^[0-9]+ +write\(' "$work/routes.trace" | grep -qF "$typed" || fail "\"$typed\" was written out"
+done
+echo "nothing written"
