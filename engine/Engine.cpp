@@ -193,10 +193,12 @@ void Engine::switchToPendingState() {
         current.reset();
     }
     current = std::move(next);
-    if (!current->init()) {
+    // Kept per hand-over, so that a caller that goes on after a refusal
+    // (a test, a restarted engine) reads the state it last asked for.
+    stateStartFailed = !current->init();
+    if (stateStartFailed) {
         // The state has logged why; ending here keeps the game from running
         // on in a half-built world, and the exit status tells the desktop.
-        stateStartFailed = true;
         requestStop();
     }
 }

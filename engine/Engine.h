@@ -25,7 +25,8 @@ public:
     // widget could write without it). The caller then calls shutdown().
     void init(const std::string& title, int width, int height, bool fullscreen);
     bool isInitialised() const { return initialised; }
-    // True once a state's init() has failed; the loop was stopped then.
+    // True when the last state handed over failed its init(); the loop was
+    // stopped then.
     bool hasStateFailedToStart() const { return stateStartFailed; }
 
     // The main loop; returns once running is false. Does nothing unless

@@ -81,12 +81,13 @@ TEST(BadData, EachDamagedFileIsDoneWithoutOrRefusedByName) {
         if (readByEngine(name) && engine.isInitialised()) engine.shutdown();
         if (ensureEngineStarted()) {
             bool refused = false;
-            engine.changeState(std::make_unique<TitleScreen>(&refused));
+            engine.changeState(std::make_unique<TitleScreen>());
             PlayState* play = nullptr;
             for (int frame = 0; frame < 60 && !refused && !play; ++frame) {
                 if (frame == 30) pushKeyDown(SDLK_SPACE, ' ');
                 engine.frame(0.06f);
-                if (frame % 10 == 0) engine.present();
+                refused = engine.hasStateFailedToStart();
+                if (frame % 10 == 0 && !refused) engine.present();
                 play = dynamic_cast<PlayState*>(engine.currentState());
             }
             if (play) {
