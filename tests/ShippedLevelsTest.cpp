@@ -1,5 +1,7 @@
 #include "media/Image.h"
+#include "motion/Movement.h"
 #include "story/ActionNames.h"
+#include "story/StoryIndices.h"
 #include "world/Level.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +25,10 @@ namespace {
 // In the order of the game's level numbers.
 const char* const AREAS[] = {"town", "cave", "room1", "room2", "room3", "room4", "farm"};
 
-// Movement keeps the player's centre this far from any blocking cell, and a
-// trigger point is in reach below this distance.
-constexpr float MARGIN = 0.1f;
-constexpr float REACH = 1.0f;
+// The game's own rule: the player's centre stays this far from any blocking
+// cell, and a trigger point is in reach below this distance.
+constexpr float MARGIN = static_cast<float>(COLLISION_MARGIN);
+constexpr float REACH = ACTION_REACH;
 
 float distance(Vec2 a, Vec2 b) { return length(a - b); }
 
@@ -127,10 +129,11 @@ bool showsImage(const SpriteDefinition& definition, const char* file) {
            std::memcmp(pixels.get(), definition.image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
 }
 
-// The farmer at (28, 11) steps aside or falls once the player has met him;
-// (18, 10) is blocked when the woman first speaks.
-const int FARMER_CELL[] = {28, 11};
-const int NEXT_FARMER_CELL[] = {18, 10};
+// The farmer barring the way steps aside or falls once the player has met
+// him; the way in is blocked behind the player when the woman first speaks.
+using namespace StoryIndex;
+const int FARMER_CELL[] = {CAVE_STRANGER_X, CAVE_STRANGER_Y};
+const int NEXT_FARMER_CELL[] = {CAVE_BLOCKED_X, CAVE_BLOCKED_Y};
 
 // Every area loaded through the game's loader, which must refuse none.
 class ShippedLevels : public ::testing::Test {
@@ -174,7 +177,7 @@ TEST_F(ShippedLevels, EveryActionIsReachableOnFootFromTheStart) {
         // The cave opens further once the farmer barring it has been met.
         if (level.getName() == "cave") {
             ASSERT_TRUE(feet.walkFrom(level.start));
-            ASSERT_TRUE(feet.reaches(level.actions.at(1).position));
+            ASSERT_TRUE(feet.reaches(level.actions.at(CAVE_STRANGER_ACTION).position));
             feet = openedCave();
         }
         ASSERT_TRUE(feet.walkFrom(level.start)) << name << ": the start is blocked";
@@ -218,16 +221,19 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
 
 TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     const Level& cave = area("cave");
-    ASSERT_GE(cave.walls.size(), 20u);
+    ASSERT_GE(cave.walls.size(), CAVE_TALLY_LAST_WALL);
     int w = 0, h = 0;
     const PixelArray blood(loadImagePixels("data/images/textures/cave_floor_blood.png", w, h));
     ASSERT_TRUE(blood);
-    EXPECT_EQ(std::memcmp(cave.walls[4].image->pixels.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
-        << "Wall 5 must be the bloodied floor";
-    for (size_t n = 6; n <= 20; ++n) EXPECT_EQ(cave.walls[n - 1].height, 1) << "Wall " << n;
+    EXPECT_EQ(std::memcmp(cave.walls[CAVE_BLOOD_FLOOR_WALL - 1].image->pixels.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
+        << "CAVE_BLOOD_FLOOR_WALL must be the bloodied floor";
+    for (size_t n = CAVE_TALLY_FIRST_WALL; n <= CAVE_TALLY_LAST_WALL; ++n)
+        EXPECT_EQ(cave.walls[n - 1].height, 1) << "tally Wall " << n;
 
-    ASSERT_GE(cave.sprites.size(), 3u);
-    const Sprite &questioner = cave.sprites[0], &barring = cave.sprites[1], &body = cave.sprites[2];
+    ASSERT_GT(cave.sprites.size(), std::max({CAVE_BLOCKING_FARMER_SPRITE, CAVE_STRANGER_SPRITE, CAVE_BODY_SPRITE}));
+    const Sprite& questioner = cave.sprites[CAVE_BLOCKING_FARMER_SPRITE];
+    const Sprite& barring = cave.sprites[CAVE_STRANGER_SPRITE];
+    const Sprite& body = cave.sprites[CAVE_BODY_SPRITE];
     EXPECT_FALSE(questioner.isVisible);
     EXPECT_LT(distance(questioner.position, Vec2(18.5f, 10.5f)), 0.5f);
     EXPECT_TRUE(barring.isVisible);
@@ -235,12 +241,13 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     EXPECT_FALSE(body.isVisible);
     EXPECT_LT(distance(body.position, Vec2(28.5f, 11.5f)), 0.5f);
     EXPECT_TRUE(showsImage(cave.spriteDefinitions[body.definition], "sprites/farmer_body.png"));
-    EXPECT_TRUE(cave.collisionGrid[28][11]) << "the farmer must bar the way";
-    EXPECT_FALSE(cave.collisionGrid[18][10]) << "the way in must be open until the woman speaks";
+    EXPECT_TRUE(cave.collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]) << "the farmer must bar the way";
+    EXPECT_FALSE(cave.collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]) << "the way in must be open until the woman speaks";
     EXPECT_TRUE(cave.wallGrid[8][3] == 0 && !cave.collisionGrid[8][3]) << "the woman lies in the open";
 
-    ASSERT_GE(cave.actions.size(), 7u);
-    const Action &next = cave.actions[0], &previous = cave.actions[1];
+    ASSERT_GT(cave.actions.size(), CAVE_WOMAN_LAST_ACTION);
+    const Action& next = cave.actions[CAVE_NEXT_PLAYER_ACTION];
+    const Action& previous = cave.actions[CAVE_STRANGER_ACTION];
     EXPECT_EQ(next.name, "talk_nextPlayer");
     EXPECT_EQ(next.type, "auto");
     EXPECT_FALSE(next.repeat) << "entering the cave disarms it; only the woman re-arms it";
@@ -249,11 +256,11 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     EXPECT_FALSE(previous.repeat) << "the story disarms it once he is gone";
     EXPECT_LT(distance(previous.position, barring.position), 1.5f);
     int womanTalks = 0;
-    for (size_t i = 2; i < cave.actions.size(); ++i) {
+    for (size_t i = CAVE_WOMAN_FIRST_ACTION; i < cave.actions.size(); ++i) {
         const Action& a = cave.actions[i];
         const bool woman = a.name == "talk_deadLady" || a.name == "playCrying";
         // Later ones would outlive the woman's choice.
-        EXPECT_EQ(woman, i <= 6) << "action " << i << ": " << a.name;
+        EXPECT_EQ(woman, i <= CAVE_WOMAN_LAST_ACTION) << "action " << i << ": " << a.name;
         EXPECT_TRUE(!woman || !a.repeat) << "action " << i << " must stay silent once disarmed";
         womanTalks += a.name == "talk_deadLady";
     }
@@ -267,10 +274,10 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
 
 TEST_F(ShippedLevels, FarmSheepAndLanternStumpKeepTheirIndices) {
     const Level& farm = area("farm");
-    ASSERT_GE(farm.actions.size(), 5u);
-    ASSERT_GE(farm.sprites.size(), 3u);
-    EXPECT_NE(farm.actions[0].name, "talk_sheep");
-    EXPECT_NE(farm.actions[1].name, "talk_sheep");
+    ASSERT_GT(farm.actions.size(), FARM_LANTERN_ACTION);
+    ASSERT_GT(farm.sprites.size(), LANTERN_STUMP_SPRITE);
+    // A sheep before the first would have no sprite to go with it.
+    for (size_t i = 0; i < FARM_FIRST_SHEEP_ACTION; ++i) EXPECT_NE(farm.actions[i].name, "talk_sheep");
     // Each sheep, and the stump with the lantern, is followed by its later look.
     const auto expectLooks = [&](size_t sprite, const char* now, const char* later) {
         ASSERT_LT(sprite, farm.sprites.size());
@@ -278,18 +285,18 @@ TEST_F(ShippedLevels, FarmSheepAndLanternStumpKeepTheirIndices) {
         ASSERT_LT(definition + 1, farm.spriteDefinitions.size());
         EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition], now)) << "sprite " << sprite;
         EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition + 1], later)) << "sprite " << sprite;
-        EXPECT_LT(distance(farm.sprites[sprite].position, farm.actions[sprite + 2].position), 0.5f);
+        EXPECT_LT(distance(farm.sprites[sprite].position, farm.actions[sprite + FARM_SHEEP_ACTION_OFFSET].position), 0.5f);
     };
     int sheep = 0;
-    for (size_t i = 2; i < farm.actions.size(); ++i)
+    for (size_t i = FARM_FIRST_SHEEP_ACTION; i < farm.actions.size(); ++i)
         if (farm.actions[i].name == "talk_sheep") {
             ++sheep;
-            expectLooks(i - 2, "sprites/sheep.png", "sprites/sheep_stabbed.png");
+            expectLooks(i - FARM_SHEEP_ACTION_OFFSET, "sprites/sheep.png", "sprites/sheep_stabbed.png");
         }
     EXPECT_GE(sheep, 2);
-    EXPECT_EQ(farm.actions[4].name, "talk_lantern");
-    EXPECT_FALSE(farm.actions[4].repeat) << "a second pick-up would advance the stump past its empty look";
-    expectLooks(2, "sprites/stump_lantern.png", "sprites/stump.png");
+    EXPECT_EQ(farm.actions[FARM_LANTERN_ACTION].name, "talk_lantern");
+    EXPECT_FALSE(farm.actions[FARM_LANTERN_ACTION].repeat) << "a second pick-up would advance the stump past its empty look";
+    expectLooks(LANTERN_STUMP_SPRITE, "sprites/stump_lantern.png", "sprites/stump.png");
 }
 
 TEST_F(ShippedLevels, CaveScriptedWalksRunOverOpenGround) {
@@ -337,7 +344,7 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
     sneaking.forbidDisc(call->position, REACH);
     ASSERT_TRUE(sneaking.walkFrom(cave.start));
     EXPECT_FALSE(sneaking.reaches(woman->position)) << "the axe man's call can be walked around";
-    EXPECT_FALSE(sneaking.reaches(cave.actions[1].position)) << "the farmer can be met before the knife";
+    EXPECT_FALSE(sneaking.reaches(cave.actions[CAVE_STRANGER_ACTION].position)) << "the farmer can be met before the knife";
 
     FootMap deaf = openedCave();
     for (const Action& a : cave.actions)
@@ -350,7 +357,7 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
     after.setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true);
     ASSERT_TRUE(after.walkFrom(woman->position));
     EXPECT_FALSE(after.reaches(exit->position)) << "a second way out bypasses the last farmer";
-    EXPECT_TRUE(after.reaches(cave.actions[0].position));
+    EXPECT_TRUE(after.reaches(cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
 }
 
 TEST_F(ShippedLevels, VisibleSpritesStandApartAndCannotBeWalkedThrough) {
