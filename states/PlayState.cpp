@@ -9,6 +9,8 @@
 #include "render/SurfacePixels.h"
 #include "states/EndGame.h"
 #include "story/Story.h"
+#include "story/StoryIndices.h"
+#include "story/StoryTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -282,7 +284,8 @@ void PlayState::update(float dt) {
     if (mode == ScriptedMove && !motion.isAnimating(&position) && turnRemaining == 0.0f) runAction(pendingAction);
     if (mode == Watching) {
         const Level* cave = CAVE < levels.size() ? levels[CAVE].get() : nullptr;
-        if (!cave || cave->sprites.size() < 2 || !motion.isAnimating(&cave->sprites[1].position))
+        const uint32_t stranger = StoryIndex::CAVE_STRANGER_SPRITE;
+        if (!cave || cave->sprites.size() <= stranger || !motion.isAnimating(&cave->sprites[stranger].position))
             runAction(pendingAction);
     }
     if (fade.isBlack()) {
@@ -292,9 +295,7 @@ void PlayState::update(float dt) {
             fade.fadeFromBlack();
             if (caveTooDark) {
                 mode = Reading;
-                if (messageBox)
-                    messageBox->setText("It's hard to see within the cave. You'll need a source of light to "
-                                        "proceed further.");
+                if (messageBox) messageBox->setText(StoryText::CAVE_TOO_DARK);
                 pendingAction = "gotoBarnFromCave";
             }
         } else if (mode == Ending) {
