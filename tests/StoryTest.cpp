@@ -1,0 +1,499 @@
+#include "states/PlayState.h"
+
+#include "media/Image.h"
+#include "media/Sound.h"
+#include "render/DarknessTable.h"
+#include "states/EndGame.h"
+#include "story/StoryIndices.h"
+#include "story/StoryTexts.h"
+#include "support/EngineFixture.h"
+#include "support/Events.h"
+#include "support/LogTap.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <dlfcn.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace StoryIndex;
+namespace T = StoryText;
+
+constexpr float FRAME = 0.025f;
+constexpr int NONE = 0;   // no key: only look at what is shown
+constexpr int WAIT = -1;  // no key: let frames run until the scripted motion is over
+
+// One beat of a conversation: a key (or none), then the mode it leaves and
+// the text shown: the message in Reading, the selected entry in Choosing.
+struct Beat {
+    int key;
+    uint32_t mode;
+    const char* text = nullptr;
+    char character = 0;
+    int options = -1;  // entries left in the option list; -1: not checked
+};
+
+// The real game in the engine, on the real areas, with no title before it.
+class StoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ensureEngineStarted());
+        start();
+    }
+    void TearDown() override { Engine::instance().shutdown(); }
+
+    void start() {
+        auto state = std::make_unique<PlayState>();
+        play = state.get();
+        Engine::instance().changeState(std::move(state));
+        Engine::instance().frame(0.0f);
+        ASSERT_EQ(Engine::instance().currentState(), play);
+        play->fade.clear();
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) Engine::instance().frame(FRAME);
+    }
+    template <typename Done>
+    void runUntil(Done done, int limit = 800) {
+        for (int i = 0; i < limit && !done(); ++i) frames(1);
+    }
+    void press(int sym, char character = 0) {
+        pushKeyDown(sym, character);
+        pushKey(false, sym, character);
+        frames(1);
+    }
+    // Stands the player at a spot, facing along +x, and looks round as a
+    // step of walking would.
+    void standAt(uint32_t levelNumber, Vec2 where) {
+        if (play->currentLevel != levelNumber) play->enterLevel(levelNumber);
+        play->position = where;
+        play->direction = Vec2(1.0f, 0.0f);
+        play->cameraPlane = Vec2(0.0f, -0.66f);
+        play->checkActions();
+    }
+    // The message box as shown, and as the same box would show text.
+    std::string shown() const {
+        const MessageBox& box = *play->messageBox;
+        return box.lineText(0) + "|" + box.lineText(1) + "|" + box.lineText(2);
+    }
+    static std::string wrapped(const char* text) {
+        MessageBox box(20, 360, text);
+        return box.lineText(0) + "|" + box.lineText(1) + "|" + box.lineText(2);
+    }
+    void run(const std::vector<Beat>& beats, const char* thread) {
+        for (size_t i = 0; i < beats.size(); ++i) {
+            const Beat& beat = beats[i];
+            SCOPED_TRACE(std::string(thread) + ", beat " + std::to_string(i));
+            if (beat.key == WAIT)
+                runUntil([&] { return play->mode != ScriptedMove && play->mode != Watching; });
+            else if (beat.key != NONE)
+                press(beat.key, beat.character);
+            ASSERT_EQ(play->mode, beat.mode);
+            if (beat.text && beat.mode == Reading) {
+                EXPECT_EQ(shown(), wrapped(beat.text));
+            }
+            if (beat.text && beat.mode == Choosing) {
+                EXPECT_EQ(play->optionBox->selectedText(), beat.text);
+            }
+            if (beat.options >= 0) {
+                EXPECT_EQ(play->optionBox->count(), beat.options);
+            }
+        }
+    }
+    bool bloody() const { return play->hands->isKnifeBloody(); }
+    Level& cave() { return *play->levels[CAVE]; }
+    Level& farm() { return *play->levels[FARM]; }
+    void expectFacing(Vec2 want) {
+        EXPECT_NEAR(play->direction.x, want.x, 0.02f);
+        EXPECT_NEAR(play->direction.y, want.y, 0.02f);
+    }
+
+    PlayState* play = nullptr;
+};
+
+// Which chunks are playing now.
+bool isPlaying(const Mix_Chunk* chunk) {
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+        if (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk) return true;
+    return false;
+}
+
+// Every music load and free, by file and by the order of loading, so that a
+// track restarted, switched or freed twice shows in the list. The game's
+// calls reach SDL_mixer through these; null: nothing is recorded.
+std::vector<std::string>* musicEvents = nullptr;
+std::map<const Mix_Music*, int> musicIds;
+int musicLoads = 0;
+
+const Beat R(const char* text) { return {SDLK_RETURN, Reading, text}; }
+const Beat END{SDLK_RETURN, Walking};
+
+}  // namespace
+
+extern "C" Mix_Music* Mix_LoadMUS(const char* file) {
+    static const auto real = reinterpret_cast<Mix_Music* (*)(const char*)>(dlsym(RTLD_NEXT, "Mix_LoadMUS"));
+    Mix_Music* music = real(file);
+    if (musicEvents && music) {
+        musicIds[music] = musicLoads;
+        const std::string path(file);
+        musicEvents->push_back("load " + path.substr(path.rfind('/') + 1) + " #" + std::to_string(musicLoads++));
+    }
+    return music;
+}
+
+extern "C" void Mix_FreeMusic(Mix_Music* music) {
+    static const auto real = reinterpret_cast<void (*)(Mix_Music*)>(dlsym(RTLD_NEXT, "Mix_FreeMusic"));
+    if (musicEvents) musicEvents->push_back("free #" + std::to_string(musicIds.count(music) ? musicIds[music] : -1));
+    real(music);
+}
+
+// Faults: the priest's flags tested in the wrong order or not set; "priest2"
+// never leading on to "priest3"; bloody hands not overriding the others.
+TEST_F(StoryTest, PriestFollowsTheWidowsHouseAndTheBlood) {
+    const Vec2 priest(12.5f, 7.3f);
+    const std::vector<Beat> first = {{SDLK_SPACE, Reading, T::PRIEST}, R(T::PRIEST2), END};
+    standAt(TOWN, priest);
+    run(first, "first talk");
+
+    play->runAction("gotoCabin2");
+    runUntil([&] { return play->mode == Walking; });
+    ASSERT_EQ(play->currentLevel, CABIN2);
+    EXPECT_TRUE(play->widowHomeVisited);
+    standAt(TOWN, priest);
+    run({{SDLK_SPACE, Reading, T::PRIEST_FARM}, END}, "after the house");
+
+    play->priestSpoken = false;  // as if the house came before any talk
+    standAt(TOWN, priest);
+    run({{SDLK_SPACE, Reading, T::PRIEST}, R(T::PRIEST2), R(T::PRIEST3), END}, "house first");
+
+    play->hands->setKnifeBloody();
+    for (bool spoken : {false, true}) {
+        play->priestSpoken = spoken;
+        standAt(TOWN, priest);
+        run({{SDLK_SPACE, Reading, T::PRIEST_BLOODY}, END}, "bloody");
+    }
+}
+
+// Faults: the barn's sound played only the first time; the lantern advancing
+// the wrong sprite or only once; "giveKnife" missing a sheep, numbering by
+// sheep instead of by list index, touching other actions, or renaming twice;
+// the stab advancing a sprite other than N - 2.
+TEST_F(StoryTest, FarmErrandsAndTheKnife) {
+    static Uint8 silence[88200] = {};
+    Mix_Chunk* locked = Mix_QuickLoad_RAW(silence, sizeof silence);
+    freeSound(play->lockedDoorSound);
+    play->lockedDoorSound = locked;
+    for (int run = 0; run < 2; ++run) {
+        Mix_HaltChannel(-1);
+        standAt(FARM, Vec2(18.5f, 10.2f));
+        this->run({{SDLK_SPACE, Reading, T::BARN}}, "barn");
+        EXPECT_TRUE(isPlaying(locked)) << "run " << run;
+        press(SDLK_RETURN);
+    }
+    Mix_HaltChannel(-1);
+
+    Action& lanternAction = farm().actions[FARM_LANTERN_ACTION];
+    const uint32_t stump = farm().sprites[LANTERN_STUMP_SPRITE].definition;
+    for (uint32_t run = 1; run <= 2; ++run) {
+        lanternAction.timesTriggered = 0;
+        standAt(FARM, Vec2(6.5f, 23.8f));
+        this->run({{SDLK_SPACE, Reading, T::LANTERN}, END}, "lantern");
+        EXPECT_EQ(farm().sprites[LANTERN_STUMP_SPRITE].definition, stump + run);
+        EXPECT_TRUE(play->hands->isLanternShown());
+    }
+
+    // The blind axe man calls, walks the player over and hands the knife on.
+    const std::vector<Action> before = farm().actions;
+    standAt(CAVE, Vec2(12.3f, 21.5f));
+    run({{NONE, Reading, T::AXEMAN_CALLS}, {SDLK_RETURN, ScriptedMove}, {WAIT, Reading, T::AXEMAN_GREETS},
+         R(T::AXEMAN_OFFERS_KNIFE), END},
+        "axe man");
+    EXPECT_NEAR(play->position.x, 16.5f, 1e-3f);
+    EXPECT_TRUE(play->brotherMet);
+    EXPECT_TRUE(play->hands->showKnife);
+    const std::vector<Action>& after = farm().actions;
+    ASSERT_EQ(after.size(), before.size());
+    int rewritten = 0;
+    for (size_t i = 0; i < after.size(); ++i) {
+        const bool sheep = before[i].name == "talk_sheep";
+        rewritten += sheep;
+        EXPECT_EQ(after[i].name, sheep ? "stabSheep" + std::to_string(i) : before[i].name) << i;
+        EXPECT_EQ(after[i].text, sheep ? T::STAB_SHEEP_LABEL : before[i].text) << i;
+        EXPECT_EQ(after[i].repeat, sheep ? false : before[i].repeat) << i;
+        EXPECT_EQ(after[i].timesTriggered, sheep ? 0 : before[i].timesTriggered) << i;
+    }
+    EXPECT_EQ(rewritten, 4);
+    const std::vector<Action> once = after;
+    play->runAction("giveKnife");
+    for (size_t i = 0; i < once.size(); ++i) {
+        EXPECT_EQ(farm().actions[i].name, once[i].name) << i;
+        EXPECT_EQ(farm().actions[i].repeat, once[i].repeat) << i;
+    }
+
+    // The first sheep, stabbed by the player; then once only.
+    standAt(FARM, Vec2(21.5f, 21.2f));
+    ASSERT_EQ(play->hintLabel->text(), T::STAB_SHEEP_LABEL);
+    const uint32_t sheep = farm().sprites[0].definition;
+    run({{SDLK_SPACE, Reading, T::STAB}, END}, "sheep");
+    EXPECT_EQ(farm().sprites[0].definition, sheep + 1);
+    EXPECT_TRUE(bloody());
+    standAt(FARM, Vec2(21.5f, 21.2f));
+    EXPECT_EQ(play->focusedAction, nullptr);
+}
+
+// Faults: a stab number read past the level's sprites or below zero (N < 2),
+// a non-number taken as 0, a broken name still flashing and bloodying.
+TEST_F(StoryTest, StabNamesOutsideTheLevelChangeNothing) {
+    LogTap log;
+    standAt(FARM, Vec2(15.0f, 3.0f));
+    std::vector<uint32_t> definitions;
+    for (const Sprite& sprite : farm().sprites) definitions.push_back(sprite.definition);
+    for (const char* name : {"stabSheep1", "stabSheep0", "stabSheep21", "stabSheep", "stabSheepx", "stabSheep4294967298"}) {
+        log.take();
+        play->runAction(name);
+        EXPECT_NE(log.take().find("Story:"), std::string::npos) << name;
+        EXPECT_EQ(play->mode, Walking) << name;
+        EXPECT_FALSE(bloody()) << name;
+        for (size_t i = 0; i < definitions.size(); ++i) EXPECT_EQ(farm().sprites[i].definition, definitions[i]);
+    }
+    // The prefix wins over every exact name: sprite 10 is a haystack.
+    play->runAction("stabSheep12");
+    EXPECT_EQ(play->mode, Reading);
+    EXPECT_EQ(shown(), wrapped(T::STAB));
+    EXPECT_TRUE(bloody());
+    for (size_t i = 0; i < definitions.size(); ++i)
+        EXPECT_EQ(farm().sprites[i].definition, definitions[i] + (i == 10)) << i;
+}
+
+// Faults: a choice compared against the wrong text; the curse not ending the
+// talk with bloody hands or the spit not making clean ones bloody; the mercy
+// chain waiting for a key; the woman's actions left armed.
+TEST_F(StoryTest, TheDyingWoman) {
+    struct Row {
+        const char* name;
+        bool bloodyFirst;
+        bool refuse;
+        std::vector<Beat> ending;
+    };
+    const std::vector<Row> rows = {
+        {"mercy", false, false,
+         {R(T::END_IT_QUICKLY), {SDLK_RETURN, ScriptedMove}, {WAIT, Reading, T::STAB}, {SDLK_RETURN, ScriptedMove},
+          {WAIT, Walking}}},
+        {"spit", false, true, {R(T::COWARD), R(T::SPIT), END}},
+        {"curse", true, true, {R(T::COWARD), END}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        start();
+        play->hands->setShowLantern();
+        if (row.bloodyFirst) play->hands->setKnifeBloody();
+        standAt(CAVE, Vec2(9.3f, 4.0f));
+        std::vector<Beat> beats = {{SDLK_SPACE, Reading, T::DEAD_LADY}};
+        for (const char* line : {T::DEAD_LADY2, T::DEAD_LADY3, T::DEAD_LADY4, T::DEAD_LADY5, T::DEAD_LADY6,
+                                 T::DEAD_LADY7, T::DEAD_LADY8})
+            beats.push_back(R(line));
+        beats.push_back(R(row.bloodyFirst ? T::DEAD_LADY9_BLOODY : T::DEAD_LADY9));
+        beats.push_back({SDLK_RETURN, Choosing, T::CHOICE_YES, 0, 2});
+        if (row.refuse) beats.push_back({SDLK_DOWN, Choosing, T::CHOICE_NO});
+        run(beats, row.name);
+        EXPECT_TRUE(cave().sprites[CAVE_BLOCKING_FARMER_SPRITE].isVisible);
+        EXPECT_EQ(cave().actions[CAVE_NEXT_PLAYER_ACTION].timesTriggered, 0);
+        EXPECT_TRUE(cave().collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]);
+
+        if (row.refuse) {
+            run(row.ending, row.name);
+        } else {
+            run({row.ending[0], row.ending[1], row.ending[2]}, row.name);
+            EXPECT_NEAR(play->position.x, 9.0f, 1e-3f);
+            EXPECT_NEAR(play->position.y, 3.5f, 1e-3f);
+            expectFacing(Vec2(-1.0f, 0.0f));
+            run({row.ending[3], row.ending[4]}, row.name);
+            EXPECT_NEAR(play->position.x, 10.5f, 1e-3f);
+            expectFacing(Vec2(1.0f, 0.0f));
+        }
+        EXPECT_TRUE(bloody());
+        for (uint32_t i = CAVE_WOMAN_FIRST_ACTION; i <= CAVE_WOMAN_LAST_ACTION; ++i)
+            EXPECT_EQ(cave().actions[i].timesTriggered, 1) << i;
+    }
+}
+
+// Faults: an asked question left on offer (or the wrong one taken out); the
+// farmer vanishing before his walk ends, or the player walking meanwhile;
+// the body, the blood or the freed cell missing; the body's label used once.
+TEST_F(StoryTest, QuestioningTheFarmer) {
+    const Vec2 facing(27.6f, 11.5f);
+    play->hands->setShowLantern();
+    standAt(CAVE, facing);
+    const std::vector<Beat> opening = {{SDLK_SPACE, Reading, T::FARMER_APPROACHES},
+                                       {SDLK_RETURN, Choosing, T::QUESTION1, 0, 5}};
+    run(opening, "opening");
+    EXPECT_TRUE(play->strangerMet);
+    run({R(T::ANSWER1), {SDLK_RETURN, Choosing, T::QUESTION2, 0, 4}, {SDLK_DOWN, Choosing, T::QUESTION3},
+         R(T::ANSWER3), {SDLK_RETURN, Choosing, T::QUESTION2, 0, 3}, R(T::ANSWER2),
+         {SDLK_RETURN, Choosing, T::LET_THEM_PASS, 0, 2}, R(T::LET_GO), {SDLK_RETURN, Watching}},
+        "let pass");
+    Sprite& stranger = cave().sprites[CAVE_STRANGER_SPRITE];
+    pushKeyDown(SDLK_w);
+    frames(10);
+    EXPECT_EQ(play->mode, Watching);
+    EXPECT_TRUE(stranger.isVisible);
+    EXPECT_NEAR(play->position.x, facing.x, 1e-4f);
+    pushKey(false, SDLK_w);
+    run({{WAIT, Walking}}, "watched");
+    EXPECT_NEAR(stranger.position.x, 28.0f, 1e-3f);
+    EXPECT_NEAR(stranger.position.y, 13.0f, 1e-3f);
+    EXPECT_FALSE(stranger.isVisible);
+    EXPECT_FALSE(cave().collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]);
+    EXPECT_EQ(cave().actions[CAVE_STRANGER_ACTION].timesTriggered, 1);
+
+    start();
+    play->hands->setShowLantern();
+    standAt(CAVE, facing);
+    run(opening, "opening again");
+    const size_t actions = cave().actions.size();
+    run({{SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing, T::ATTACK},
+         R(T::STAB), END},
+        "attack");
+    EXPECT_TRUE(bloody());
+    EXPECT_FALSE(cave().sprites[CAVE_STRANGER_SPRITE].isVisible);
+    EXPECT_TRUE(cave().sprites[CAVE_BODY_SPRITE].isVisible);
+    EXPECT_EQ(cave().floorGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y], CAVE_BLOOD_FLOOR_WALL);
+    EXPECT_FALSE(cave().collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]);
+    EXPECT_EQ(cave().actions[CAVE_STRANGER_ACTION].timesTriggered, 1);
+    ASSERT_EQ(cave().actions.size(), actions + 1);
+    for (int look = 0; look < 2; ++look) {
+        standAt(CAVE, Vec2(28.4f, 12.4f));
+        EXPECT_EQ(play->hintLabel->text(), T::LOOK_AT_BODY) << look;
+        run({{SDLK_SPACE, Reading, T::CARD}, END}, "body");
+    }
+}
+
+// Faults: a blank or single-space answer accepted; the questions out of
+// order; the ending not stopping the timer or never reaching the end screen.
+TEST_F(StoryTest, TheFarmerQuestionsThePlayer) {
+    Engine& engine = Engine::instance();
+    engine.enableSpeedRunTimer();
+    engine.startSpeedRunTimer();
+    play->hands->setShowLantern();
+    play->enterLevel(CAVE);
+    cave().actions[CAVE_NEXT_PLAYER_ACTION].timesTriggered = 0;  // as the woman re-arms it
+    standAt(CAVE, Vec2(17.0f, 10.5f));
+    std::vector<Beat> beats = {{NONE, Reading, T::FARMER_APPROACHES}};
+    for (const char* question : {T::QUESTION1, T::QUESTION2, T::QUESTION3}) {
+        beats.push_back(R(question));
+        beats.push_back({SDLK_RETURN, Typing});
+        beats.push_back({SDLK_RETURN, Typing});  // nothing typed
+        beats.push_back({SDLK_SPACE, Typing, nullptr, ' '});
+        beats.push_back({SDLK_RETURN, Typing});  // a lone space
+        beats.push_back({SDLK_a, Typing, nullptr, 'a'});
+    }
+    beats.push_back(R(T::LAST_STATEMENT));
+    beats.push_back({SDLK_RETURN, Ending});
+    run(beats, "questions");
+    EXPECT_FALSE(engine.isSpeedRunTimerRunning());
+    runUntil([&] { return dynamic_cast<EndGame*>(engine.currentState()) != nullptr; });
+    EXPECT_NE(dynamic_cast<EndGame*>(engine.currentState()), nullptr);
+}
+
+// Faults: the lantern not consulted on entry; the dark message missing or
+// not sending the player back, or back facing the wrong way.
+TEST_F(StoryTest, TheCaveNeedsTheLantern) {
+    const auto enterCave = [&] {
+        standAt(FARM, Vec2(4.5f, 21.9f));
+        press(SDLK_SPACE);
+        runUntil([&] { return play->mode != Changing; });
+        EXPECT_EQ(play->currentLevel, CAVE);
+    };
+    enterCave();
+    EXPECT_EQ(play->mode, Reading);
+    EXPECT_EQ(shown(), wrapped(T::CAVE_TOO_DARK));
+    EXPECT_EQ(DarknessTable::shared().entries(), DarknessTable::NO_LANTERN);
+    press(SDLK_RETURN);
+    runUntil([&] { return play->mode == Walking; });
+    EXPECT_EQ(play->currentLevel, FARM);
+    expectFacing(Vec2(1.0f, 0.0f));  // 180 degrees from the start direction (-1, 0)
+
+    play->hands->setShowLantern();
+    enterCave();
+    EXPECT_EQ(play->mode, Walking);
+    EXPECT_EQ(DarknessTable::shared().entries(), DarknessTable::LANTERN_LIGHT);
+}
+
+// Faults: the village track restarted between village areas; the cave not
+// switching; the track not restarting after the cave; the adopted music
+// freed by both the game and the engine, or never.
+TEST_F(StoryTest, MusicFollowsTheAreas) {
+    static std::vector<std::string> events;  // outlives a failed assertion
+    events.clear();
+    musicEvents = &events;
+    Engine& engine = Engine::instance();
+    engine.sharedMusic = loadMusic("data/music/village2.ogg");  // as the title's backdrop leaves it
+    ASSERT_NE(engine.sharedMusic, nullptr);
+    playMusic(engine.sharedMusic, -1);
+    start();
+    EXPECT_EQ(engine.sharedMusic, nullptr);
+    play->hands->setShowLantern();
+
+    struct Row {
+        const char* step;
+        uint32_t level;
+        std::vector<std::string> music;
+    };
+    const Row rows[] = {{"gotoBarnFromTown", FARM, {}},
+                        {"gotoTownFromBarn", TOWN, {}},
+                        {"gotoBarnFromTown", FARM, {}},
+                        {"gotoCave", CAVE, {"free #0", "load cave.ogg #1"}},
+                        {"gotoBarnFromCave", FARM, {"free #1", "load village2.ogg #2"}}};
+    EXPECT_EQ(events, std::vector<std::string>{"load village2.ogg #0"});
+    for (const Row& row : rows) {
+        events.clear();
+        play->runAction(row.step);
+        runUntil([&] { return play->mode == Walking; });
+        ASSERT_EQ(play->currentLevel, row.level) << row.step;
+        EXPECT_EQ(events, row.music) << row.step;
+        EXPECT_TRUE(Mix_PlayingMusic()) << row.step;
+    }
+    events.clear();
+    engine.shutdown();
+    EXPECT_EQ(events, std::vector<std::string>{"free #2"});
+    musicEvents = nullptr;
+}
+
+// Faults: strokes not centred or at the wrong height; a texture shared with
+// other walls carved through them all; any other texture touched.
+TEST_F(StoryTest, TallyMarksOnlyInWallSix) {
+    const std::unique_ptr<Level> fresh = loadLevel("cave");
+    ASSERT_NE(fresh, nullptr);
+    int fw = 0, fh = 0, sw = 0, sh = 0;
+    const PixelArray five(loadImagePixels("data/images/fiveStrokes.png", fw, fh));
+    const PixelArray one(loadImagePixels("data/images/singleStroke.png", sw, sh));
+    ASSERT_TRUE(five && one);
+    const uint32_t carved = CAVE_TALLY_FIRST_WALL - 1;
+    TexelImage& expected = *fresh->walls[carved].writableImage();
+    const int x0 = (64 - 3 * (sw + 1)) / 2, y0 = (64 - (fh + 1)) / 2;
+    for (int k = 0; k < 3; ++k)
+        for (int j = 0; j < sh; ++j)
+            for (int i = 0; i < sw; ++i)
+                if (one[j * sw + i] != 0xFFFFFFFFu) expected.pixels[(y0 + j) * 64 + x0 + k * (sw + 1) + i] = one[j * sw + i];
+
+    ASSERT_EQ(cave().walls.size(), fresh->walls.size());
+    int differing = 0;
+    for (size_t w = 0; w < fresh->walls.size(); ++w) {
+        const TexelImage* got = cave().walls[w].image.get();
+        const TexelImage* want = fresh->walls[w].image.get();
+        if (!got || !want) {
+            EXPECT_EQ(got == nullptr, want == nullptr) << w;
+            continue;
+        }
+        ASSERT_EQ(got->width * got->height, want->width * want->height) << w;
+        const bool same = std::equal(got->pixels.get(), got->pixels.get() + got->width * got->height,
+                                     want->pixels.get());
+        EXPECT_TRUE(same) << "wall number " << w + 1;
+        differing += !same;
+    }
+    EXPECT_EQ(differing, 0);
+}
