@@ -243,11 +243,17 @@ void showStrangerQuestion(PlayState& play) {
 
 void endPreviousPlayer(PlayState& play) {
     Level* cave = levelAt(play, CAVE);
-    if (!cave) return;
-    Sprite* stranger = entry(cave->sprites, CAVE_STRANGER_SPRITE, "sprite", *cave);
-    if (!stranger) return;
-    setArmed(*cave, CAVE_STRANGER_ACTION, false);
-    setCell(*cave, cave->collisionGrid, CAVE_STRANGER_X, CAVE_STRANGER_Y, false, "collision");
+    Sprite* stranger = cave ? entry(cave->sprites, CAVE_STRANGER_SPRITE, "sprite", *cave) : nullptr;
+    if (cave) {
+        setArmed(*cave, CAVE_STRANGER_ACTION, false);
+        setCell(*cave, cave->collisionGrid, CAVE_STRANGER_X, CAVE_STRANGER_Y, false, "collision");
+    }
+    if (!stranger) {
+        // Nobody to watch walk away: end the talk, or every Return would run
+        // this step again under the same line and the player could never leave.
+        endTalk(play);
+        return;
+    }
     // The story never adds sprites, so the tween's pointer stays good.
     play.motion.animate(&stranger->position, Vec2(28.0f, 13.0f), Linear, 0.6);
     play.mode = Watching;
