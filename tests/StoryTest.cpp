@@ -246,8 +246,9 @@ TEST_F(StoryTest, FarmErrandsAndTheKnife) {
 }
 
 // Faults: a stab number read past the level's sprites or below zero (N < 2),
-// a non-number taken as 0, a broken name still flashing and bloodying.
-TEST_F(StoryTest, StabNamesOutsideTheLevelChangeNothing) {
+// a non-number taken as 0, a broken name still flashing and bloodying; a
+// cave without the stranger's sprite holding the player in his last line.
+TEST_F(StoryTest, IndicesTheLevelLacksChangeNothing) {
     LogTap log;
     standAt(FARM, Vec2(15.0f, 3.0f));
     std::vector<uint32_t> definitions;
@@ -267,6 +268,17 @@ TEST_F(StoryTest, StabNamesOutsideTheLevelChangeNothing) {
     EXPECT_TRUE(bloody());
     for (size_t i = 0; i < definitions.size(); ++i)
         EXPECT_EQ(farm().sprites[i].definition, definitions[i] + (i == 10)) << i;
+    press(SDLK_RETURN);
+
+    play->hands->setShowLantern();
+    cave().sprites.resize(CAVE_STRANGER_SPRITE);
+    standAt(CAVE, Vec2(27.6f, 11.5f));
+    log.take();
+    run({{SDLK_SPACE, Reading, T::FARMER_APPROACHES}, {SDLK_RETURN, Choosing}, {SDLK_DOWN, Choosing},
+         {SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing, T::LET_THEM_PASS}, R(T::LET_GO), END},
+        "no stranger");
+    EXPECT_NE(log.take().find("has no sprite 1"), std::string::npos);
+    EXPECT_EQ(cave().actions[CAVE_STRANGER_ACTION].timesTriggered, 1);
 }
 
 // Faults: a choice compared against the wrong text; the curse not ending the
