@@ -13,7 +13,7 @@ that data/ and docs/ match the sources. Everything is deterministic: the same
 sources give the same bytes on every run.
 
 Run from anywhere: /usr/bin/python3 content/build.py [NAME ...]
-NAME is a generator (art, areas, font, ui) or "docs"; none means all.
+NAME is a generator (areas, art, font, icons, sound, ui) or "docs"; none means all.
 """
 import os
 import runpy
