@@ -6,13 +6,14 @@ Each subfolder of content/ that holds a generate.py is one generator; they run
 in name order, each writing its own files below data/ (and its contact sheets
 or plans below docs/). Then come the pictures that need the finished data:
 the area views and the game-view sheet, drawn by the game's own renderer
-(build/tools/areaview, built here when missing), the art's stand-in scenes
-and the interface mock screens. So a clean `git status` after a full run says
+(build/tools/areaview, built here when missing), the screenshots of the
+running game (build/tools/gameshot, likewise), the art's stand-in scenes and
+the interface mock screens. So a clean `git status` after a full run says
 that data/ and docs/ match the sources. Everything is deterministic: the same
 sources give the same bytes on every run.
 
 Run from anywhere: /usr/bin/python3 content/build.py [NAME ...]
-NAME is a generator (art, areas, font, ui) or "docs"; none means all.
+NAME is a generator (areas, art, font, icons, sound, ui) or "docs"; none means all.
 """
 import os
 import runpy
@@ -23,6 +24,28 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 PYTHON = "/usr/bin/python3"
 VIEWER = "build/tools/areaview"
+SHOOTER = "build/tools/gameshot"
+
+# The screenshots of docs/screenshots/, each a game played from its title by
+# build/tools/gameshot: frames of 25 ms, keys pressed and held as a player
+# would (the walks are those of the play-through tests), then the picture.
+START = ["frames:31", "key:space", "frames:30"]
+TO_FARM = START + ["hold:up:215", "key:space", "frames:30"]
+# The lantern from its stump, into the cave, east until the axe man calls.
+TO_CAVE = TO_FARM + ["hold:up:244", "hold:left:34", "hold:up:106", "hold:right:34", "hold:up:12",
+                     "key:space", "key:return", "hold:left:50", "hold:up:20", "key:space", "frames:30",
+                     "hold:up:100", "key:return"]
+SCREENSHOTS = {
+    "title": ["frames:40"],
+    "village": START + ["hold:left:17", "hold:up:30"],
+    # He walks up with the lantern's light on him.
+    "cave": TO_CAVE + ["frames:40"],
+    # With the knife he gives, out of the cave to the woodcutter at the farm,
+    # so both hands are full.
+    "conversation": TO_CAVE + ["frames:90", "key:return", "key:return", "key:space", "key:return",
+                               "hold:right:64", "hold:up:165", "key:space", "frames:30", "hold:right:23",
+                               "hold:up:30", "key:space", "frames:13"],
+}
 
 
 def run(command):
@@ -31,15 +54,23 @@ def run(command):
 
 
 def viewer():
-    """The area viewer of this tree's build, configured and built if needed
-    (only its own target, so a content run does not build the whole game)."""
+    """The area viewer and the screenshot tool of this tree's build,
+    configured and built if needed (only their own targets, so a content run
+    does not build the whole game)."""
     if not os.path.isfile("build/CMakeCache.txt"):
         run(["cmake", "-S", ".", "-B", "build", "-DCMAKE_BUILD_TYPE=RelWithDebInfo"])
-    run(["cmake", "--build", "build", "-j2", "--target", "areaview"])
+    run(["cmake", "--build", "build", "-j2", "--target", "areaview", "gameshot"])
+
+
+def screenshots():
+    os.makedirs("docs/screenshots", exist_ok=True)
+    for name, steps in SCREENSHOTS.items():
+        run([SHOOTER] + steps + ["shot:docs/screenshots/%s.png" % name])
 
 
 def docs():
     viewer()
+    screenshots()
     run(["bash", "content/areas/views.sh"])
     run(["bash", "content/art/gameviews.sh"])
     run([PYTHON, "content/art/scenes.py"])

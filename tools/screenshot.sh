@@ -1,8 +1,10 @@
 #!/bin/sh
-# Redraws docs/screenshots/title.png from the current build: starts a virtual
-# X display, runs build/ombrel from the repository root, waits for the title
-# to come up out of its fade, grabs the screen and quits through the exit box
-# (Escape, then y).
+# The live check of the title: starts a virtual X display, runs build/ombrel
+# from the repository root as a player would, waits for the title to come up
+# out of its fade, grabs the screen (build/live-title.png unless OUT.png is
+# given) and quits through the exit box (Escape, then y). Its timing is the
+# wall clock's, so the picture differs run by run; the committed screenshots
+# in docs/screenshots/ come from build/tools/gameshot instead.
 #
 #   tools/screenshot.sh DISPLAY_NUMBER [OUT.png]
 #
@@ -16,7 +18,7 @@ if [ $# -lt 1 ]; then
 fi
 display=":$1"
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${2:-"$root/docs/screenshots/title.png"}
+out=${2:-"$root/build/live-title.png"}
 case $out in /*) ;; *) out="$(pwd)/$out" ;; esac
 
 cd "$root"
