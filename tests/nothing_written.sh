@@ -4,7 +4,7 @@
 # are in nothing it writes.
 #   tests/nothing_written.sh BUILD_DIR   (from the repository root)
 # Two runs: the game itself on a private X server, title, Space, a walk, then
-# Escape and y; and the playthrough routes (the ones enabled) through the test
+# Escape and y; and the five playthrough routes through the test
 # runner, which reach the end screen and type a name and an address there.
 # Under X the software OpenGL driver keeps a shader cache in the home
 # directory; that one path is the driver's and is let pass by name.
@@ -61,6 +61,9 @@ $found"
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $trace -o "$work/routes.trace" \
     "$build/tests/ombrel_tests" --gtest_filter='Playthrough.*' >"$work/routes.out" 2>&1 ||
     fail "the routes failed: $(cat "$work/routes.out")"
+# A disabled route passes by not running: the whole game must have been played.
+grep -q 'OK \] Playthrough.MercyThenTheQuestions' "$work/routes.out" ||
+    fail "the mercy route, title to end screen, did not run: $(cat "$work/routes.out")"
 found=$(writes "$work/routes.trace")
 [ -z "$found" ] || fail "a playthrough opened for writing:
 $found"
