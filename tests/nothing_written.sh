@@ -4,8 +4,8 @@
 # are in nothing it writes.
 #   tests/nothing_written.sh BUILD_DIR   (from the repository root)
 # Two runs: the game itself on a private X server, title, Space, a walk, then
-# Escape and y; and the five playthrough routes through the test
-# runner, which reach the end screen and type a name and an address there.
+# Escape and y; and the mercy route through the test runner, a whole game from
+# the title to the program's stop, typing a name and an address at the end.
 # Under X the software OpenGL driver keeps a shader cache in the home
 # directory; that one path is the driver's and is let pass by name.
 set -euo pipefail
@@ -73,9 +73,9 @@ found=$(writes "$work/game.trace")
 $found"
 
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $trace -o "$work/routes.trace" \
-    "$build/tests/ombrel_tests" --gtest_filter='Playthrough.*' >"$work/routes.out" 2>&1 ||
+    "$build/tests/ombrel_tests" --gtest_filter='Playthrough.MercyThenTheQuestions' >"$work/routes.out" 2>&1 ||
     fail "the routes failed: $(cat "$work/routes.out")"
-# A disabled route passes by not running: the whole game must have been played.
+# A disabled route passes by not running.
 grep -q 'OK \] Playthrough.MercyThenTheQuestions' "$work/routes.out" ||
     fail "the mercy route, title to end screen, did not run: $(cat "$work/routes.out")"
 found=$(writes "$work/routes.trace")
