@@ -24,7 +24,7 @@
 //   press KEY [N]      KEY down, N frames (1 if not given), KEY up, one frame
 //   type TEXT          each character pressed and released, a frame each
 //   expect WHAT VALUE  screen title|play|end; mode Walking...; area town...;
-//                      message TEXT (a line of the message box has it);
+//                      message TEXT (in the box's text, however wrapped);
 //                      hint TEXT; timer running|stopped (its text moving
 //                      since the last look, or frozen); stage 0-4; stopped
 //
