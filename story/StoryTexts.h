@@ -44,7 +44,7 @@
     X(LANTERN, "*Picked up lantern on the stump*")                                                             \
     X(AXE, "I wonder where the axe man is.")                                                                   \
     /* the cave */                                                                                             \
-    X(HOLE_IN_WALL, "I can see something shiny in there, just out of reach.")                                 \
+    X(HOLE_IN_WALL, "I can see something shiny. It lies in there, just out of reach.")                                 \
     X(BONES, "Someone must have died here. The bones look like they belonged to a child.")                    \
     X(CARVING_TOOL, "There are some tools leaning against the wall. They look like they were used to carve marks into it.") \
     X(CAVE_TOO_DARK, "It's hard to see within the cave. You'll need a source of light to proceed further.")   \
@@ -58,11 +58,11 @@
     X(DEAD_LADY2, "I came here to end my life, to be with my child and my husband in heaven. My name is Martha.") \
     X(DEAD_LADY3, "My husband was a miner in these caves. One day he found something down here.")             \
     X(DEAD_LADY4, "He found a golden nugget. I hoped we could retire on it, but he never trusted me.")        \
-    X(DEAD_LADY5, "He buried the golden nugget to spite me, and then he disappeared. The town heard of our fortune.") \
+    X(DEAD_LADY5, "He buried the golden nugget to spite me. Then he disappeared, and the town heard of our fortune.") \
     X(DEAD_LADY6, "They thought I was rich. I was too ashamed to tell them the truth.")                       \
-    X(DEAD_LADY7, "One day my son wandered into the cave, to look for his father.")                           \
+    X(DEAD_LADY7, "One day my son wandered into the cave. He went to look for his father.")                           \
     X(DEAD_LADY8, "But he never came out of the cave. I searched and searched, in vain. I have nobody now.")  \
-    X(DEAD_LADY9_BLOODY, "You've done it before, haven't you? Help me end my life. The second time should be easier.") \
+    X(DEAD_LADY9_BLOODY, "You've done it before. Help me end my life, I beg you. The second time should be easier.") \
     X(DEAD_LADY9, "Will you help me? Will you help me end my life?")                                          \
     X(CHOICE_YES, "Yes, close your eyes.")                                                                     \
     X(CHOICE_NO, "No, I'm going to get help.")                                                                 \
