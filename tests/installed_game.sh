@@ -10,7 +10,8 @@ work=$(mktemp -d)
 xvfb=""
 game=""
 cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null || true
+    # A game stuck in a frame never reads the quit SDL makes of a TERM.
+    [ -n "$game" ] && kill -KILL "$game" 2>/dev/null || true
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -29,16 +30,8 @@ for f in share/applications/org.ombrel.Ombrel.desktop share/metainfo/org.ombrel.
     [ -f "$work/prefix/$f" ] || fail "not installed: $f"
 done
 
-# A display nobody else holds; tests run side by side.
-display=""
-for d in $(seq 70 130); do
-    if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then display=":$d"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+. "$(dirname "$0")/support/private_display.sh"
+start_private_display "$work"
 
 export DISPLAY="$display" SDL_AUDIODRIVER=dummy XDG_CACHE_HOME="$work/cache"
 # In a sanitizer build, the full unwind on every allocation (kept to match the

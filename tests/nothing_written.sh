@@ -42,15 +42,8 @@ export ASAN_OPTIONS="detect_leaks=0:fast_unwind_on_malloc=1${ASAN_OPTIONS:+:$ASA
 # build's playthroughs within the test's time.
 trace="strace -f -qq --seccomp-bpf -s 4096 -e trace=open,openat,creat,write,writev,pwrite64,sendto,sendmsg"
 
-display=""
-for d in $(seq 131 190); do
-    if [ ! -e "/tmp/.X11-unix/X$d" ] && [ ! -e "/tmp/.X$d-lock" ]; then display=":$d"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$display" >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+. "$(dirname "$0")/support/private_display.sh"
+start_private_display "$work"
 
 (unset SDL_VIDEODRIVER; export DISPLAY="$display" SDL_AUDIODRIVER=dummy
  exec $trace -o "$work/game.trace" "$build/ombrel") 2>"$work/game.log" &
