@@ -30,7 +30,6 @@ struct PictureNeed {
 };
 
 const PictureNeed PICTURES[] = {
-    {"icon.bmp", 32, 32, 32, 32, ANY, "the window icon"},
     {"images/black_layers.png", 640, 640, 80, 80, BLACK, "the fade's band: an eighth of the screen"},
     {"images/escapeBox.png", 300, 640, 110, 480, ANY, "the exit box, centred"},
     {"images/titleMessageBox.png", 600, 600, 145, 155, ANY, "the title panel at (20, 325)"},
@@ -62,21 +61,14 @@ TEST_P(ContentPicture, DecodesWithTheSizeAndColourTheCodeAssumes) {
     const PictureNeed& need = GetParam();
     const std::string path = std::string("data/") + need.file;
     int w = 0, h = 0;
-    if (path.ends_with(".bmp")) {
-        SDL_Surface* icon = SDL_LoadBMP(path.c_str());
-        ASSERT_NE(icon, nullptr) << SDL_GetError();
-        w = icon->w, h = icon->h;
-        SDL_FreeSurface(icon);
-    } else {
-        // The surface loader is the game's; it also refuses grey pictures.
-        SDL_Surface* surface = loadImage(path.c_str(), w, h);
-        EXPECT_NE(surface, nullptr);
-        freeSurface(surface);
-        const PixelArray pixels(loadImagePixels(path.c_str(), w, h));
-        ASSERT_NE(pixels, nullptr);
-        if (need.corner != ANY) {
-            EXPECT_EQ(pixels[0], need.corner) << need.why;
-        }
+    // The surface loader is the game's; it also refuses grey pictures.
+    SDL_Surface* surface = loadImage(path.c_str(), w, h);
+    EXPECT_NE(surface, nullptr);
+    freeSurface(surface);
+    const PixelArray pixels(loadImagePixels(path.c_str(), w, h));
+    ASSERT_NE(pixels, nullptr);
+    if (need.corner != ANY) {
+        EXPECT_EQ(pixels[0], need.corner) << need.why;
     }
     EXPECT_TRUE(w >= need.minW && w <= need.maxW && h >= need.minH && h <= need.maxH)
         << w << "x" << h << ": " << need.why;

@@ -14,16 +14,12 @@ using namespace testlevel;
 namespace {
 
 // One letter per colour, so a frame reads as a picture: rows top to bottom.
-char letter(uint32_t c) {
-    switch (c) {
-        case WALL: return 'W';
-        case SHADED_WALL: return 's';
-        case FLOOR: return 'F';
-        case CEILING: return 'C';
-        case OTHER: return 'O';
-        case BACKGROUND: return '.';
-        default: return '?';
-    }
+char letter(uint32_t colour) {
+    const std::pair<uint32_t, char> letters[] = {
+        {WALL, 'W'}, {SHADED_WALL, 's'}, {FLOOR, 'F'}, {CEILING, 'C'}, {OTHER, 'O'}, {BACKGROUND, '.'}};
+    for (const auto& [c, l] : letters)
+        if (c == colour) return l;
+    return '?';
 }
 
 std::vector<std::string> picture(const Scene& scene) {

@@ -53,7 +53,13 @@ double dbfs(double amplitude) { return 20.0 * std::log10(std::max(amplitude, 1e-
 // (16-bit stereo, checked below), as interleaved left and right.
 struct Samples {
     explicit Samples(const Mix_Chunk& chunk)
-        : data(reinterpret_cast<const int16_t*>(chunk.abuf)), frames(chunk.alen / 4) {}
+        : data(reinterpret_cast<const int16_t*>(chunk.abuf)), frames(chunk.alen / 4), energy(frames + 1, 0.0) {
+        // Running sums of the two channels' mean squared, so any stretch's RMS is one subtraction.
+        for (size_t i = 0; i < frames; ++i) {
+            const double mono = (at(i, 0) + at(i, 1)) / 2;
+            energy[i + 1] = energy[i] + mono * mono;
+        }
+    }
     double at(size_t frame, int channel) const { return data[frame * 2 + channel] / 32768.0; }
 
     double peak() const {
@@ -63,24 +69,14 @@ struct Samples {
     }
     // RMS over [from, from + count) of the two channels' mean.
     double rms(size_t from, size_t count) const {
-        double sum = 0;
-        for (size_t i = from; i < from + count; ++i) {
-            const double mono = (at(i, 0) + at(i, 1)) / 2;
-            sum += mono * mono;
-        }
-        return std::sqrt(sum / std::max<size_t>(count, 1));
+        return std::sqrt((energy[from + count] - energy[from]) / std::max<size_t>(count, 1));
     }
     // How loud the sound is where it is loudest: the RMS of its loudest
     // tenth of a second, as the generator measures it.
     double loudness(int rate) const {
         const size_t window = std::min<size_t>(rate / 10, frames);
-        std::vector<double> sums(frames + 1, 0.0);
-        for (size_t i = 0; i < frames; ++i) {
-            const double mono = (at(i, 0) + at(i, 1)) / 2;
-            sums[i + 1] = sums[i] + mono * mono;
-        }
         double most = 0;
-        for (size_t i = 0; i + window <= frames; ++i) most = std::max(most, sums[i + window] - sums[i]);
+        for (size_t i = 0; i + window <= frames; ++i) most = std::max(most, energy[i + window] - energy[i]);
         return std::sqrt(most / std::max<size_t>(window, 1));
     }
     // A sample of the loop, counting past either end round the seam.
@@ -96,6 +92,7 @@ struct Samples {
 
     const int16_t* data;
     size_t frames;
+    std::vector<double> energy;
 };
 
 }  // namespace
