@@ -36,13 +36,10 @@ protected:
     // The first and last of n places where `shows` holds, or -1 for none.
     template <class Shows>
     static std::pair<int, int> extent(int n, Shows shows) {
-        int first = -1, last = -1;
-        for (int i = 0; i < n; ++i)
-            if (shows(i)) {
-                if (first < 0) first = i;
-                last = i;
-            }
-        return {first, last};
+        int first = 0, last = n - 1;
+        while (first < n && !shows(first)) ++first;
+        while (last > first && !shows(last)) --last;
+        return first < n ? std::pair(first, last) : std::pair(-1, -1);
     }
     std::pair<int, int> spriteRows(int x) const { return extent(H, [&](int y) { return !isRoom(scene.at(x, y)); }); }
     bool spriteShowsIn(int x) const { return spriteRows(x).first >= 0; }

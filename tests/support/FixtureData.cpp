@@ -20,9 +20,9 @@ struct TempDirs {
     }
 } tempDirs;
 
-// Appends `value` as `bytes` little-endian bytes.
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+// Appends `value` as `bytes` bytes, little-endian as WAV has them unless told otherwise (PNG).
+void put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * (bigEndian ? bytes - 1 - i : i)));
 }
 
 }  // namespace
@@ -49,23 +49,19 @@ uint32_t crc32(const std::string& bytes) {
     return ~crc;
 }
 
-void putBigEndian(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(value >> shift);
-}
-
 void putChunk(std::string& png, const char* type, const std::string& data) {
-    putBigEndian(png, static_cast<uint32_t>(data.size()));
+    put(png, static_cast<uint32_t>(data.size()), 4, true);
     const std::string body = type + data;
     png += body;
-    putBigEndian(png, crc32(body));
+    put(png, crc32(body), 4, true);
 }
 
 }  // namespace
 
 bool writePngHeader(const std::string& path, uint32_t width, uint32_t height) {
     std::string header;
-    putBigEndian(header, width);
-    putBigEndian(header, height);
+    put(header, width, 4, true);
+    put(header, height, 4, true);
     header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
     std::string png = "\x89PNG\r\n\x1a\n";
     putChunk(png, "IHDR", header);
