@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -30,7 +30,6 @@ struct PictureNeed {
 };
 
 const PictureNeed PICTURES[] = {
-    {"icon.bmp", 32, 32, 32, 32, ANY, "the window icon"},
     {"images/black_layers.png", 640, 640, 80, 80, BLACK, "the fade's band: an eighth of the screen"},
     {"images/escapeBox.png", 300, 640, 110, 480, ANY, "the exit box, centred"},
     {"images/titleMessageBox.png", 600, 600, 145, 155, ANY, "the title panel at (20, 325)"},
@@ -62,21 +61,14 @@ TEST_P(ContentPicture, DecodesWithTheSizeAndColourTheCodeAssumes) {
     const PictureNeed& need = GetParam();
     const std::string path = std::string("data/") + need.file;
     int w = 0, h = 0;
-    if (path.ends_with(".bmp")) {
-        SDL_Surface* icon = SDL_LoadBMP(path.c_str());
-        ASSERT_NE(icon, nullptr) << SDL_GetError();
-        w = icon->w, h = icon->h;
-        SDL_FreeSurface(icon);
-    } else {
-        // The surface loader is the game's; it also refuses grey pictures.
-        SDL_Surface* surface = loadImage(path.c_str(), w, h);
-        EXPECT_NE(surface, nullptr);
-        freeSurface(surface);
-        const PixelArray pixels(loadImagePixels(path.c_str(), w, h));
-        ASSERT_NE(pixels, nullptr);
-        if (need.corner != ANY) {
-            EXPECT_EQ(pixels[0], need.corner) << need.why;
-        }
+    // The surface loader is the game's; it also refuses grey pictures.
+    SDL_Surface* surface = loadImage(path.c_str(), w, h);
+    EXPECT_NE(surface, nullptr);
+    freeSurface(surface);
+    const PixelArray pixels(loadImagePixels(path.c_str(), w, h));
+    ASSERT_NE(pixels, nullptr);
+    if (need.corner != ANY) {
+        EXPECT_EQ(pixels[0], need.corner) << need.why;
     }
     EXPECT_TRUE(w >= need.minW && w <= need.maxW && h >= need.minH && h <= need.maxH)
         << w << "x" << h << ": " << need.why;
@@ -113,35 +105,25 @@ const TextNeed TEXTS[] = {
     {"Invalid Input!", 24, 400, 53, 600, 100, 0},
 };
 
-class ContentText : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (ensureEngineStarted())
-            for (int points : {24, 64}) fonts[points] = TTF_OpenFont(FONT_PATH, points);
-    }
-    static void TearDownTestSuite() {
-        for (auto& [points, font] : fonts) TTF_CloseFont(font);
-        fonts.clear();
-    }
-    void SetUp() override {
-        for (int points : {24, 64}) ASSERT_NE(fonts[points], nullptr) << FONT_PATH << " at " << points;
-    }
-    static inline std::map<int, TTF_Font*> fonts;
-};
+using Font = std::unique_ptr<TTF_Font, decltype(&TTF_CloseFont)>;
 
 }  // namespace
 
-TEST_F(ContentText, FixedTextsFitTheirPanelsAndEveryTypedCharacterHasAGlyph) {
+TEST(ContentText, FixedTextsFitTheirPanelsAndEveryTypedCharacterHasAGlyph) {
+    ASSERT_TRUE(ensureEngineStarted());
+    const Font small(TTF_OpenFont(FONT_PATH, 24), TTF_CloseFont), large(TTF_OpenFont(FONT_PATH, 64), TTF_CloseFont);
+    ASSERT_TRUE(small && large) << FONT_PATH;
     // Lines of the message box stand 25 pixels apart.
-    EXPECT_LE(TTF_FontLineSkip(fonts[24]), 25);
+    EXPECT_LE(TTF_FontLineSkip(small.get()), 25);
     for (const TextNeed& need : TEXTS) {
+        TTF_Font* font = need.points == 24 ? small.get() : large.get();
         int w = 0, h = 0;
-        TTF_SizeText(fonts[need.points], need.text, &w, &h);
+        TTF_SizeText(font, need.text, &w, &h);
         EXPECT_LT(need.x + w, need.right) << need.text;
-        EXPECT_LE(need.y + TTF_FontHeight(fonts[need.points]), need.bottom) << need.text;
+        EXPECT_LE(need.y + TTF_FontHeight(font), need.bottom) << need.text;
         if (need.span) {
             EXPECT_NEAR(w, need.span, need.span / 10) << need.text;
         }
     }
-    for (int c = 32; c <= 126; ++c) EXPECT_TRUE(TTF_GlyphIsProvided(fonts[24], static_cast<Uint16>(c))) << c;
+    for (int c = 32; c <= 126; ++c) EXPECT_TRUE(TTF_GlyphIsProvided(small.get(), static_cast<Uint16>(c))) << c;
 }

@@ -1,13 +1,11 @@
-// Distance darkness: the table's words, and the overlay pixels the raycaster
-// writes with them.
+// Distance darkness: the overlay pixels the raycaster writes with the
+// table's words.
 
 #include "RaycasterTestLevel.h"
 #include "render/DarknessTable.h"
 #include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 using namespace testlevel;
 
@@ -34,18 +32,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(Darkness, TableWordsAtDistances0_1_7_8WithAndWithoutTheLantern) {
-    const uint32_t distances[] = {0, 1, 4, 5, 7, 8, 1000};
-    const std::pair<const DarknessTable::Entries*, std::array<uint32_t, 7>> tables[] = {
-        {&DarknessTable::LANTERN_LIGHT, {0, 96, 192, 224, 248, 255, 255}},
-        {&DarknessTable::NO_LANTERN, {128, 192, 248, 255, 255, 255, 255}}};
-    for (const auto& [entries, alphas] : tables) {
-        DarknessTable::shared().set(*entries);
-        for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(DarknessTable::shared().word(distances[i]), alphas[i] << 24) << "distance " << distances[i];
-    }
-}
 
 TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
     auto corridor = room(1002, 3);

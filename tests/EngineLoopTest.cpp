@@ -15,13 +15,6 @@
 
 using EngineLoop = EngineWithState;
 
-TEST_F(EngineLoop, FirstStateIsInitialisedBeforeTheFirstEventReachesIt) {
-    install();
-    pushKeyDown(SDLK_SPACE, ' ');
-    engine.frame(0.025f);
-    EXPECT_EQ(journal->calls, (std::vector<std::string>{"init", "keyDown 32 32", "update"}));
-}
-
 // A new state takes over at the start of the next frame: the one that asked
 // still renders, and one handed over from inside cleanup() waits a frame more.
 TEST_F(EngineLoop, StateChangedDuringUpdateOrCleanupWaitsForTheNextFrameStart) {

@@ -91,7 +91,6 @@ TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {
     EXPECT_EQ(first.name, "talk_priest");
     EXPECT_EQ(first.text, "[Talk to the priest]");
     EXPECT_EQ(first.position, Vec2(1.5f, 2.5f));
-    EXPECT_EQ(first.timesTriggered, 0);
     EXPECT_EQ(level->actions[1].name, "second");
     EXPECT_EQ(level->actions[1].type, "");
 }

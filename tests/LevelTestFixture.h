@@ -29,13 +29,12 @@ struct LevelXml {
 inline constexpr uint32_t GREY = 0xFF808080u;
 
 // Runs each test in a fresh temporary directory holding data/levels/test (a
-// sound level) and data/images with a few textures; restores the working
-// directory after.
+// sound level) and data/images with a few textures; returns to the
+// repository after (the directory goes when the process ends).
 class LevelFixture : public ::testing::Test {
 public:  // open to the table-driven refusal cases
     void SetUp() override {
-        previousDirectory = std::filesystem::current_path();
-        directory = makeTempDir();
+        const std::string directory = makeTempDir();
         ASSERT_FALSE(directory.empty());
         std::filesystem::current_path(directory);
         std::filesystem::create_directories("data/levels/test");
@@ -48,11 +47,7 @@ public:  // open to the table-driven refusal cases
         writeSoundMaps();
     }
 
-    void TearDown() override {
-        std::filesystem::current_path(previousDirectory);
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
-    }
+    void TearDown() override { returnToRepository(); }
 
     static void writeText(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
@@ -104,7 +99,4 @@ public:  // open to the table-driven refusal cases
     LevelXml xml;
     std::string log;
     LevelLoadReport report;
-
-private:
-    std::filesystem::path previousDirectory, directory;
 };

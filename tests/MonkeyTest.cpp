@@ -175,6 +175,4 @@ TEST(Monkey, RandomKeysNeverBreakTheGame) {
     EXPECT_GT(playFrames, 1000);
     EXPECT_GT(endFrames, 1000);
     EXPECT_GT(stops, 2);
-    RecordProperty("frames", "title " + std::to_string(titleFrames) + ", play " + std::to_string(playFrames) +
-                                 ", end " + std::to_string(endFrames) + ", stops " + std::to_string(stops));
 }

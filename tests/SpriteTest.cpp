@@ -36,13 +36,10 @@ protected:
     // The first and last of n places where `shows` holds, or -1 for none.
     template <class Shows>
     static std::pair<int, int> extent(int n, Shows shows) {
-        int first = -1, last = -1;
-        for (int i = 0; i < n; ++i)
-            if (shows(i)) {
-                if (first < 0) first = i;
-                last = i;
-            }
-        return {first, last};
+        int first = 0, last = n - 1;
+        while (first < n && !shows(first)) ++first;
+        while (last > first && !shows(last)) --last;
+        return first < n ? std::pair(first, last) : std::pair(-1, -1);
     }
     std::pair<int, int> spriteRows(int x) const { return extent(H, [&](int y) { return !isRoom(scene.at(x, y)); }); }
     bool spriteShowsIn(int x) const { return spriteRows(x).first >= 0; }
@@ -55,15 +52,17 @@ protected:
 }  // namespace
 
 TEST_F(Sprites, BlackTexelsOfAnyAlphaAreSeeThroughAndAnyColourIsDrawn) {
-    // Left half black, opaque or clear by row; right half a faint red at zero alpha.
+    // Left half black, opaque or clear by row; right half a faint red at zero
+    // alpha above green, so the texel rows land the right way up.
     addSprite(*level, {7.5f, 10.5f}, makeImage(1, [](int x, int y) -> uint32_t {
-        return x < 32 ? (y % 2 ? 0x00000000u : 0xFF000000u) : 0x00010000u;
+        return x < 32 ? (y % 2 ? 0x00000000u : 0xFF000000u) : (y < 32 ? 0x00010000u : GREEN);
     }));
     cast();
-    // Size 48 centred on column 32: columns 8..55, rows 24..71.
+    // Size 48 centred on column 32: columns 8..55, rows 24..71; pixel row 48 samples texel row 32.
     EXPECT_EQ(spriteColumns(), std::pair(32, 55));
     EXPECT_EQ(spriteRows(50), std::pair(24, 71));
     EXPECT_EQ(scene.at(50, 47), 0x00010000u);
+    EXPECT_EQ(scene.at(50, 48), GREEN);
 }
 
 TEST_F(Sprites, NearerWallHidesTheSpriteExactlyInItsColumns) {
@@ -139,18 +138,20 @@ TEST_F(Sprites, NearerSpritesCoverFartherOnesAndTheLaterOfTwoAtOneDistanceIsInFr
     EXPECT_EQ(scene.at(32, H / 2), OTHER);
 }
 
+// Comb sort: ties must stay in place, or the later of two sprites at one
+// distance flickers behind the other.
 TEST(SpriteSort, SortsFarToNearMovingTheIndicesAlongAndNeverExchangesEqualDistances) {
-    std::vector<int32_t> order(7);
-    std::iota(order.begin(), order.end(), 0);
-    std::vector<double> distance(7, 4.0);
-    sortSpritesFarToNear(order.data(), distance.data(), 7);
-    EXPECT_EQ(order, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6}));
-
+    auto sorted = [](std::vector<double>& distance) {
+        std::vector<int32_t> order(distance.size());
+        std::iota(order.begin(), order.end(), 0);
+        sortSpritesFarToNear(order.data(), distance.data(), static_cast<int>(order.size()));
+        return order;
+    };
+    std::vector<double> equal(7, 4.0);
+    EXPECT_EQ(sorted(equal), (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6}));
     const std::vector<double> original{1.0, 9.0, 3.5, 0.0, 12.25, 3.5, 2.0, 7.0, 1.0, 30.0, 4.0, 5.0, 6.0};
-    distance = original;
-    order.resize(original.size());
-    std::iota(order.begin(), order.end(), 0);
-    sortSpritesFarToNear(order.data(), distance.data(), static_cast<int>(order.size()));
+    std::vector<double> distance = original;
+    const std::vector<int32_t> order = sorted(distance);
     for (size_t i = 0; i < order.size(); ++i) {
         EXPECT_EQ(distance[i], original[order[i]]);
         if (i > 0) {

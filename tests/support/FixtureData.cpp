@@ -20,9 +20,9 @@ struct TempDirs {
     }
 } tempDirs;
 
-// Appends `value` as `bytes` little-endian bytes.
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+// Appends `value` as `bytes` bytes, little-endian as WAV has them unless told otherwise (PNG).
+void put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * (bigEndian ? bytes - 1 - i : i)));
 }
 
 }  // namespace
@@ -49,61 +49,22 @@ uint32_t crc32(const std::string& bytes) {
     return ~crc;
 }
 
-void putBigEndian(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>(value >> shift);
-}
-
 void putChunk(std::string& png, const char* type, const std::string& data) {
-    putBigEndian(png, static_cast<uint32_t>(data.size()));
+    put(png, static_cast<uint32_t>(data.size()), 4, true);
     const std::string body = type + data;
     png += body;
-    putBigEndian(png, crc32(body));
+    put(png, crc32(body), 4, true);
 }
-
-// Deflate bits go in least significant first; Huffman codes most significant first.
-struct BitWriter {
-    std::string bytes;
-    uint32_t pending = 0;
-    int count = 0;
-    void bits(uint32_t value, int n) {
-        for (int i = 0; i < n; ++i) {
-            pending |= ((value >> i) & 1u) << count;
-            if (++count == 8) bytes += static_cast<char>(pending), pending = 0, count = 0;
-        }
-    }
-    void code(uint32_t value, int n) {
-        for (int i = n - 1; i >= 0; --i) bits(value >> i, 1);
-    }
-};
 
 }  // namespace
 
-bool writeBlankPng(const std::string& path, uint32_t width, uint32_t height) {
-    // Every row is a filter byte and (width + 7) / 8 bytes, all zero: one
-    // literal zero, then copies of 258 bytes at distance 1 in a fixed block.
-    const uint64_t total = static_cast<uint64_t>(height) * (1 + (width + 7) / 8);
-    BitWriter deflate;
-    deflate.bits(1, 1);            // last block
-    deflate.bits(1, 2);            // fixed codes
-    deflate.code(0x30, 8);         // literal 0
-    uint64_t left = total - 1;
-    for (; left >= 258; left -= 258) {
-        deflate.code(0xC5, 8);     // length 258
-        deflate.code(0, 5);        // distance 1
-    }
-    for (; left > 0; --left) deflate.code(0x30, 8);
-    deflate.code(0, 7);            // end of block
-    deflate.bits(0, 7);            // flush to a byte
-    std::string zlib = "\x78\x01" + deflate.bytes.substr(0, deflate.bytes.size());
-    putBigEndian(zlib, static_cast<uint32_t>((total % 65521) << 16 | 1));  // Adler-32 of zeros
-
+bool writePngHeader(const std::string& path, uint32_t width, uint32_t height) {
     std::string header;
-    putBigEndian(header, width);
-    putBigEndian(header, height);
+    put(header, width, 4, true);
+    put(header, height, 4, true);
     header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
     std::string png = "\x89PNG\r\n\x1a\n";
     putChunk(png, "IHDR", header);
-    putChunk(png, "IDAT", zlib);
     putChunk(png, "IEND", "");
     std::ofstream file(path, std::ios::binary);
     return static_cast<bool>(file.write(png.data(), static_cast<std::streamsize>(png.size())));

@@ -17,9 +17,9 @@ std::string makeTempDir();
 
 // Writes an image with stb_image_write; channels 1 to 4, rows packed.
 bool writePng(const std::string& path, int width, int height, int channels, const unsigned char* pixels);
-// A valid all-black PNG of any size (1-bit grey, compressed by hand), written
-// without ever holding its pixels: a huge picture in a small file.
-bool writeBlankPng(const std::string& path, uint32_t width, uint32_t height);
+// A PNG whose header claims any size and which holds no pixels: a loader
+// that decodes before it checks the size fails on it instead of naming the size.
+bool writePngHeader(const std::string& path, uint32_t width, uint32_t height);
 // A 16-bit stereo 22050 Hz WAV of a quiet tone lasting the given seconds.
 bool writeWav(const std::string& path, float seconds);
 
