@@ -32,7 +32,6 @@ struct Beat {
     int key;
     uint32_t mode;
     const char* text = nullptr;
-    char character = 0;
     int options = -1;  // entries left in the option list; -1: not checked
 };
 
@@ -60,9 +59,9 @@ protected:
     void runUntil(Done done, int limit = 800) {
         for (int i = 0; i < limit && !done(); ++i) frames(1);
     }
-    void press(int sym, char character = 0) {
-        pushKeyDown(sym, character);
-        pushKey(false, sym, character);
+    void press(int sym) {
+        pushKeyDown(sym);
+        pushKey(false, sym);
         frames(1);
     }
     // Stands the player at a spot, facing along +x, and looks round as a
@@ -90,7 +89,7 @@ protected:
             if (beat.key == WAIT)
                 runUntil([&] { return play->mode != ScriptedMove && play->mode != Watching; });
             else if (beat.key != NONE)
-                press(beat.key, beat.character);
+                press(beat.key);
             ASSERT_EQ(play->mode, beat.mode);
             if (beat.text && beat.mode == Reading) { EXPECT_EQ(shown(), wrapped(beat.text)); }
             if (beat.text && beat.mode == Choosing) { EXPECT_EQ(play->optionBox->selectedText(), beat.text); }
@@ -277,12 +276,12 @@ TEST_F(StoryTest, QuestioningTheFarmer) {
     play->hands->setShowLantern();
     standAt(CAVE, facing);
     const std::vector<Beat> opening = {{SDLK_SPACE, Reading, T::FARMER_APPROACHES},
-                                       {SDLK_RETURN, Choosing, T::QUESTION1, 0, 5}};
+                                       {SDLK_RETURN, Choosing, T::QUESTION1, 5}};
     run(opening, "opening");
     EXPECT_TRUE(play->strangerMet);
-    run({R(T::ANSWER1), {SDLK_RETURN, Choosing, T::QUESTION2, 0, 4}, {SDLK_DOWN, Choosing, T::QUESTION3},
-         R(T::ANSWER3), {SDLK_RETURN, Choosing, T::QUESTION2, 0, 3}, R(T::ANSWER2),
-         {SDLK_RETURN, Choosing, T::LET_THEM_PASS, 0, 2}, R(T::LET_GO), {SDLK_RETURN, Watching}},
+    run({R(T::ANSWER1), {SDLK_RETURN, Choosing, T::QUESTION2, 4}, {SDLK_DOWN, Choosing, T::QUESTION3},
+         R(T::ANSWER3), {SDLK_RETURN, Choosing, T::QUESTION2, 3}, R(T::ANSWER2),
+         {SDLK_RETURN, Choosing, T::LET_THEM_PASS, 2}, R(T::LET_GO), {SDLK_RETURN, Watching}},
         "let pass");
     Sprite& stranger = cave().sprites[CAVE_STRANGER_SPRITE];
     pushKeyDown(SDLK_w);
