@@ -9,7 +9,6 @@
 #include "render/SurfacePixels.h"
 #include "states/EndGame.h"
 #include "story/Story.h"
-#include "story/StoryIndices.h"
 #include "story/StoryTexts.h"
 
 #include <algorithm>

@@ -7,6 +7,7 @@
 #include "render/HandsOverlay.h"
 #include "render/Raycaster.h"
 #include "render/Vec2.h"
+#include "story/StoryIndices.h"
 #include "ui/MessageBox.h"
 #include "ui/OptionList.h"
 #include "ui/SmallMessageBox.h"
@@ -120,10 +121,10 @@ public:
     bool caveTooDark = false;
     bool strangerMet = false;
 
-    // The seven areas by level number.
+    // The seven areas by level number, the numbers the story addresses them by.
     static constexpr const char* LEVEL_NAMES[7] = {"town", "cave", "room1", "room2", "room3", "room4", "farm"};
-    static constexpr uint32_t CAVE = 1;
-    static constexpr uint32_t FARM = 6;
+    static constexpr uint32_t CAVE = StoryIndex::CAVE;
+    static constexpr uint32_t FARM = StoryIndex::FARM;
 
 private:
     void drawOverlays();
