@@ -82,6 +82,13 @@ def main():
     os.chdir(ROOT)
     sys.path.insert(0, HERE)
     only = set(sys.argv[1:])
+    # A misspelt name would otherwise run nothing and say nothing.
+    known = sorted(n for n in os.listdir(HERE) if os.path.isfile(os.path.join(HERE, n, "generate.py")))
+    unknown = sorted(only - set(known) - {"docs"})
+    if unknown:
+        sys.stderr.write("content: no part named %s; the parts are: %s docs\n"
+                         % (", ".join(unknown), " ".join(known)))
+        sys.exit(2)
     for name in sorted(os.listdir(HERE)):
         script = os.path.join(HERE, name, "generate.py")
         if not os.path.isfile(script) or (only and name not in only):
