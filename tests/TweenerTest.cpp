@@ -36,7 +36,7 @@ TEST(Easing, CurvesPassTheirNamedPoints) {
     EXPECT_EQ(ease(ExpoOut, 1.0f), 1.0f - expoEnd);
 }
 
-TEST(Tweener, RestartFromTheCurrentValueNeverFinishesTheOldTween) {
+TEST(Tweener, RestartNeverFinishesTheOldTweenAndChannelsKeepTargetsApart) {
     Tweener tweener;
     double value = 0.0;
     tweener.animate(&value, 10.0, Linear, 1.0);
@@ -48,6 +48,19 @@ TEST(Tweener, RestartFromTheCurrentValueNeverFinishesTheOldTween) {
     tweener.update(0.5f);
     EXPECT_DOUBLE_EQ(value, 0.0);
     EXPECT_FALSE(tweener.isAnimating(&value));
+
+    // An explicit start jumps there; a float tween on its own channel runs on.
+    float f = 7.0f;
+    tweener.animate(&f, 1.0f, 0.0f, ExpoOut, 2.0);
+    tweener.animate(&value, 4.0, Linear, 1.0);
+    tweener.update(0.0f);
+    EXPECT_FLOAT_EQ(f, 1.0f);
+    tweener.update(1.0f);
+    EXPECT_FALSE(tweener.isAnimating(&value));
+    EXPECT_TRUE(tweener.isAnimating(&f));
+    tweener.update(1.0f);
+    EXPECT_FALSE(tweener.isAnimating(&f));
+    EXPECT_FLOAT_EQ(f, static_cast<float>(std::pow(2.0, -10.0)));
 }
 
 TEST(Tweener, LinearWalkEndsExactlyOnTheGoalInTheLastUpdate) {
@@ -79,20 +92,4 @@ TEST(Tweener, IntTweenTruncatesTowardZero) {
     EXPECT_EQ(value, -10);
     for (int v = -10; v <= 0; ++v) EXPECT_TRUE(seen.count(v)) << v;
     EXPECT_EQ(seen.size(), 11u);
-}
-
-TEST(Tweener, ExplicitStartJumpsAndChannelsKeepTargetsApart) {
-    Tweener tweener;
-    float f = 7.0f;
-    double d = 0.0;
-    tweener.animate(&f, 1.0f, 0.0f, ExpoOut, 2.0);
-    tweener.animate(&d, 4.0, Linear, 1.0);
-    tweener.update(0.0f);
-    EXPECT_FLOAT_EQ(f, 1.0f);
-    tweener.update(1.0f);
-    EXPECT_FALSE(tweener.isAnimating(&d));
-    EXPECT_TRUE(tweener.isAnimating(&f));
-    tweener.update(1.0f);
-    EXPECT_FALSE(tweener.isAnimating(&f));
-    EXPECT_FLOAT_EQ(f, static_cast<float>(std::pow(2.0, -10.0)));
 }
