@@ -15,9 +15,10 @@ float power(float u, int n) {
 
 float ease(uint32_t easing, float t) {
     // Sine and exponential curves go through the double-precision library
-    // calls and are narrowed afterwards, so the ends land where they always did
-    // (ExpoOut(1) is 1 - 2^-10, not 1). The exponents themselves are float
-    // arithmetic, like the rest; only the sine arguments meet the double pi.
+    // calls and are narrowed afterwards. The exponential ends stay unclamped
+    // (ExpoOut(1) is 1 - 2^-10, not 1), which the flash's fade relies on. The
+    // exponents themselves are float arithmetic, like the rest; only the
+    // sine arguments meet the double pi.
     const float u = 2.0f * t;
     switch (easing) {
     case Linear: return t;

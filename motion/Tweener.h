@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -15,6 +13,8 @@
 // a time, along an easing curve. Four channels, one per value type, advanced
 // in the order double, float, Vec2, int32_t. Targets are not owned and must
 // outlive their tweens; at most one tween runs per target. Times in seconds.
+// Once a channel has held as many tweens as ever run at once, animate and
+// update allocate nothing, so the hands may start one at every swing.
 class Tweener {
 public:
     template <typename V>
@@ -28,7 +28,7 @@ public:
     }
     template <typename V>
     bool isAnimating(const V* target) const {
-        return const_cast<Tweener*>(this)->channel<V>().byTarget.count(const_cast<V*>(target)) != 0;
+        return const_cast<Tweener*>(this)->channel<V>().find(target) != nullptr;
     }
     void update(float dt) {
         doubles.update(dt);
@@ -58,46 +58,43 @@ private:
             return from + static_cast<V>(e) * (to - from);
     }
 
+    // The tweens of one type, at most one per target. A slot is taken over
+    // in place by a new tween on its target and let go by erasing within the
+    // list, so once the list has grown to the most tweens running at once,
+    // starting and finishing tweens allocates nothing. Each tween writes its
+    // own target, so their order in the list changes no value.
     template <typename V>
     struct Channel {
-        std::vector<std::unique_ptr<Tween<V>>> list;
-        std::map<V*, Tween<V>*> byTarget;
+        std::vector<Tween<V>> list;
+
+        Tween<V>* find(const V* target) {
+            for (Tween<V>& tween : list)
+                if (tween.target == target) return &tween;
+            return nullptr;
+        }
 
         void start(V* target, V from, V to, uint32_t easing, double duration) {
             // The replaced tween is dropped where it stands, never finished.
-            auto found = byTarget.find(target);
-            if (found != byTarget.end()) {
-                Tween<V>* old = found->second;
-                byTarget.erase(found);
-                list.erase(std::find_if(list.begin(), list.end(),
-                                        [old](const auto& p) { return p.get() == old; }));
-            }
-            auto tween = std::make_unique<Tween<V>>();
-            *tween = {0.0, duration, target, from, to, easing};
-            byTarget[target] = tween.get();
-            list.push_back(std::move(tween));
+            const Tween<V> tween{0.0, duration, target, from, to, easing};
+            if (Tween<V>* slot = find(target)) *slot = tween;
+            else list.push_back(tween);
         }
 
         void update(float dt) {
             bool anyFinished = false;
-            for (auto& tween : list) {
-                tween->elapsed += dt;
+            for (Tween<V>& tween : list) {
+                tween.elapsed += dt;
                 // A tween at or past its end is at t = 1, which also keeps a
                 // zero or negative duration from dividing into NaN.
-                const bool done = tween->elapsed >= tween->duration;
-                const float t = done ? 1.0f : std::min(1.0f, static_cast<float>(tween->elapsed / tween->duration));
-                *tween->target = blend(tween->from, tween->to, ease(tween->easing, t));
+                const bool done = tween.elapsed >= tween.duration;
+                const float t = done ? 1.0f : std::min(1.0f, static_cast<float>(tween.elapsed / tween.duration));
+                *tween.target = blend(tween.from, tween.to, ease(tween.easing, t));
                 anyFinished = anyFinished || done;
             }
             if (!anyFinished) return;
-            for (auto it = list.begin(); it != list.end();) {
-                if ((*it)->elapsed >= (*it)->duration) {
-                    byTarget.erase((*it)->target);
-                    it = list.erase(it);
-                } else {
-                    ++it;
-                }
-            }
+            list.erase(std::remove_if(list.begin(), list.end(),
+                                      [](const Tween<V>& tween) { return tween.elapsed >= tween.duration; }),
+                       list.end());
         }
     };
 

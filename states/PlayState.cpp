@@ -6,7 +6,6 @@
 #include "motion/Movement.h"
 #include "render/Camera.h"
 #include "render/OverlayBlend.h"
-#include "render/SurfacePixels.h"
 #include "states/EndGame.h"
 #include "story/Story.h"
 #include "story/StoryTexts.h"
@@ -49,7 +48,6 @@ bool PlayState::init() {
     music = nullptr;
     for (int i = 1; i <= 4; ++i)
         sheepSounds.push_back(loadSound(("data/sfx/sheep" + std::to_string(i) + ".wav").c_str()));
-    sheepBleats = {"baaaaaaaaaaaa!", "baaaaaaa!", "BAAAA!", "ba-a-a-aa"};
     footstepSounds["grass"] = {loadSound("data/sfx/footstep_grass_3.wav")};
     for (int i = 1; i <= 4; ++i)
         footstepSounds["stone"].push_back(loadSound(("data/sfx/footstep_stone_" + std::to_string(i) + ".wav").c_str()));
@@ -139,10 +137,7 @@ void PlayState::enterLevel(uint32_t n) {
         return;
     }
     Level& next = *levels[n];
-    cameraPlane = Vec2(0.0f, 0.66f);
-    direction = Vec2(-1.0f, 0.0f);
-    position = next.start;
-    rotateView(next.rotation);
+    placeCameraAtStart(next, position, direction, cameraPlane);
     raycaster.useSideShading = next.useSideShading;
     raycaster.useLighting = next.useLighting;
     raycaster.transparentWall = next.transparentWall;

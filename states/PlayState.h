@@ -106,7 +106,6 @@ public:
     Mix_Chunk* stabSound = nullptr;
     Mix_Chunk* lockedDoorSound = nullptr;
     std::vector<Mix_Chunk*> sheepSounds;
-    std::vector<std::string> sheepBleats;
     Tweener motion;
     float turnRemaining = 0.0f;
     uint32_t nextLevel = 0;

@@ -1,16 +1,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-// Every action name the story reacts to. Level files name their trigger
-// points with these, and the story script dispatches on the same table, so a
-// name typed wrong in either place is caught by checking it here.
+// The names the story reacts to. Level files name their trigger points with
+// these; the script's own dispatch table is the list, so a name the levels
+// use is known exactly when some step runs for it.
 //
 // A name is known when it is
-//   - one of the exact names (area changes, scripted walks and turns, the
-//     question cycles, "endTalk", "playCrying", "endGame", ...), or
-//   - TALK_PREFIX followed by one of the talk names ("talk_priest"), or
+//   - one of the script's exact names (area changes, scripted walks and
+//     turns, the question cycles, "endTalk", "playCrying", "endGame", ...), or
+//   - TALK_PREFIX followed by one of its talk names ("talk_priest"), or
 //   - STAB_SHEEP_PREFIX followed by one or more decimal digits
 //     ("stabSheep5"): the rewritten sheep actions, which carry the action's
 //     own index.
@@ -18,10 +17,5 @@
 inline constexpr const char* TALK_PREFIX = "talk_";
 inline constexpr const char* STAB_SHEEP_PREFIX = "stabSheep";
 
-// The exact names, in no particular order; each appears once.
-const std::vector<std::string>& exactActionNames();
-
-// The talk names, without TALK_PREFIX; each appears once.
-const std::vector<std::string>& talkNames();
-
+// Defined beside the dispatch table, in StoryScript.cpp.
 bool isKnownActionName(const std::string& name);

@@ -11,6 +11,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 
@@ -236,11 +237,6 @@ void nextQuestion(PlayState& play) {
     play.pendingAction = "selectedOption";
 }
 
-void showStrangerQuestion(PlayState& play) {
-    play.mode = Choosing;
-    play.pendingAction = "strangerQuestions";
-}
-
 void endPreviousPlayer(PlayState& play) {
     Level* cave = levelAt(play, CAVE);
     Sprite* stranger = cave ? entry(cave->sprites, CAVE_STRANGER_SPRITE, "sprite", *cave) : nullptr;
@@ -317,12 +313,15 @@ void lantern(PlayState& play) {
 }
 void axe(PlayState& play) { say(play, StoryText::AXE); }
 
+// In the order of the sheep sounds, data/sfx/sheep1.wav to sheep4.wav.
+const char* const BLEATS[] = {StoryText::BLEAT_LONG, StoryText::BLEAT_MEDIUM, StoryText::BLEAT_SHORT,
+                              StoryText::BLEAT_STUTTERED};
+
 void sheep(PlayState& play) {
     // One draw picks both, so the bleat shown is the bleat heard.
-    const size_t i = static_cast<size_t>(std::rand()) % 4;
+    const size_t i = static_cast<size_t>(std::rand()) % std::size(BLEATS);
     if (i < play.sheepSounds.size()) playSound(play.sheepSounds[i], 0);
-    if (i < play.sheepBleats.size() && play.messageBox) play.messageBox->setText(play.sheepBleats[i]);
-    play.pendingAction = END_TALK;
+    say(play, BLEATS[i]);
 }
 
 // --- the cave ------------------------------------------------------------
@@ -438,7 +437,6 @@ const std::unordered_map<std::string_view, Step>& exactSteps() {
         {"askQuestion3", askQuestion<3>},
         {"answerQuestion", answerQuestion},
         {"strangerQuestions", strangerQuestions},
-        {"showStrangerQuestion", showStrangerQuestion},
         {"selectedOption", selectedOption},
         {"nextQuestion", nextQuestion},
         {"endPreviousPlayer", endPreviousPlayer},
@@ -496,7 +494,22 @@ bool startsWith(std::string_view text, const char* prefix) {
     return text.substr(0, std::strlen(prefix)) == prefix;
 }
 
+Step findStep(const std::unordered_map<std::string_view, Step>& steps, std::string_view name) {
+    const auto step = steps.find(name);
+    return step == steps.end() ? nullptr : step->second;
+}
+
 }  // namespace
+
+bool isKnownActionName(const std::string& name) {
+    const std::string_view view(name);
+    if (startsWith(view, STAB_SHEEP_PREFIX)) {
+        const std::string_view digits = view.substr(std::strlen(STAB_SHEEP_PREFIX));
+        return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    }
+    if (findStep(exactSteps(), view)) return true;
+    return startsWith(view, TALK_PREFIX) && findStep(talkSteps(), view.substr(std::strlen(TALK_PREFIX)));
+}
 
 void runStoryAction(PlayState& play, const std::string& requested) {
     // A copy: the caller often passes pendingAction itself, which the step
@@ -507,14 +520,12 @@ void runStoryAction(PlayState& play, const std::string& requested) {
         stabSheep(play, view.substr(std::strlen(STAB_SHEEP_PREFIX)));
         return;
     }
-    const auto& exact = exactSteps();
-    if (const auto step = exact.find(view); step != exact.end()) {
-        step->second(play);
+    if (const Step step = findStep(exactSteps(), view)) {
+        step(play);
         return;
     }
     if (startsWith(view, TALK_PREFIX)) {
         play.mode = Reading;
-        const auto& talk = talkSteps();
-        if (const auto step = talk.find(view.substr(std::strlen(TALK_PREFIX))); step != talk.end()) step->second(play);
+        if (const Step step = findStep(talkSteps(), view.substr(std::strlen(TALK_PREFIX)))) step(play);
     }
 }

@@ -43,6 +43,10 @@
     X(FIRST_AXEMAN2, "He should have been back by now. Would you check on him? There's a lantern on the stump behind you.") \
     X(LANTERN, "*Picked up lantern on the stump*")                                                             \
     X(AXE, "I wonder where the axe man is.")                                                                   \
+    X(BLEAT_LONG, "baaaaaaaaaaaa!")                                                                            \
+    X(BLEAT_MEDIUM, "baaaaaaa!")                                                                               \
+    X(BLEAT_SHORT, "BAAAA!")                                                                                   \
+    X(BLEAT_STUTTERED, "ba-a-a-aa")                                                                            \
     /* the cave */                                                                                             \
     X(HOLE_IN_WALL, "I can see something shiny. It lies in there, just out of reach.")                                 \
     X(BONES, "Someone must have died here. The bones look like they belonged to a child.")                    \

@@ -114,8 +114,8 @@ TYPED_TEST_SUITE(HeldBackspace, TextBoxes);
 
 }  // namespace
 
-// Hold Backspace, Escape, let go, N: the exit box used to swallow the release,
-// and the text went on losing a character every 0.1 s.
+// Hold Backspace, Escape, let go, N: an exit box that swallowed the release
+// would leave the text losing a character every 0.1 s.
 TYPED_TEST(HeldBackspace, StopsDeletingOnceTheExitBoxClosesOverItsRelease) {
     Engine& engine = Engine::instance();
     auto owned = std::make_unique<TypingState<TypeParam>>();

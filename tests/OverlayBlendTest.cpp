@@ -1,8 +1,7 @@
 // The overlay blend against SDL's own per-pixel-alpha blit, which it stands
-// in for, and the pixel reads it shares the overlay with.
+// in for.
 
 #include "render/OverlayBlend.h"
-#include "render/SurfacePixels.h"
 
 #include <gtest/gtest.h>
 
@@ -53,12 +52,4 @@ TEST(OverlayBlend, SamePixelsAsSdlsBlit) {
     for (int x = 0; x < Pair::W; ++x) row[x] = screens[x % 5];
     blendOverlayRow(byBlend.overlayPixels.data(), row.data(), Pair::W);
     for (int x = 0; x < Pair::W; ++x) EXPECT_EQ(row[x], bySdl.screenPixels[x]) << x;
-}
-
-TEST(OverlayBlend, PixelReadsFollowThePitch) {
-    Pair pair;
-    putPixel(pair.overlay, 2, 1, 0xC0000000u);
-    EXPECT_EQ(pair.overlayPixels[Pair::PITCH / 4 + 2], 0xC0000000u);
-    EXPECT_EQ(getPixel32(pair.overlay, 2, 1), 0xC0000000u);
-    EXPECT_EQ(getPixel32(pair.overlay, 2 + Pair::W, 0), 0u);
 }

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <utility>
 
@@ -37,21 +36,7 @@ namespace {
 constexpr float FrameSeconds = 0.025f;
 constexpr int DrawEvery = 8;
 
-const std::map<std::string, int> KeyNames = {
-    {"space", SDLK_SPACE}, {"return", SDLK_RETURN}, {"esc", SDLK_ESCAPE}, {"backspace", SDLK_BACKSPACE},
-    {"up", SDLK_UP},       {"down", SDLK_DOWN},     {"left", SDLK_LEFT},  {"right", SDLK_RIGHT},
-};
 const char* const ModeNames[] = {"Changing", "Walking", "Choosing", "Reading", "Typing", "ScriptedMove", "Watching", "Ending"};
-
-// A one-letter key is itself; its typed character is the letter.
-bool keyOf(const std::string& name, int& sym, char& typed) {
-    if (name.size() == 1) return sym = typed = name[0], true;
-    const auto found = KeyNames.find(name);
-    if (found == KeyNames.end()) return false;
-    sym = found->second;
-    typed = sym == SDLK_SPACE || sym == SDLK_RETURN || sym == SDLK_BACKSPACE ? static_cast<char>(sym) : 0;
-    return true;
-}
 
 class Route {
 public:
@@ -112,10 +97,7 @@ private:
         }
     }
     void press(int sym, char typed, int n) {
-        pushKey(true, sym, typed);
-        frames(n);
-        pushKey(false, sym, 0);
-        frames(1);
+        holdKey(sym, typed, n, [this](long k) { return frames(static_cast<int>(k)), true; });
     }
 
     // "" when the step went as written, else what went wrong.
@@ -132,7 +114,7 @@ private:
             int n = 1, sym = 0;
             char typed = 0;
             args >> key >> n;
-            if (!keyOf(key, sym, typed)) return "no key called " + key;
+            if (!keyNamed(key, sym, typed)) return "no key called " + key;
             press(sym, typed, n);
             return "";
         }

@@ -22,8 +22,8 @@ bool isOpen(const std::string& path) {
 
 using SharedMusic = EngineWithState;
 
-// Music the title's backdrop left in the slot used to stay allocated for
-// good; music a state adopted must not be freed a second time.
+// Music the title's backdrop left in the slot must not stay allocated for
+// good, nor music a state adopted be freed a second time.
 TEST_F(SharedMusic, IsFreedOnceAtShutdownByWhoeverHoldsIt) {
     const std::string tone = dir + "/tone.wav";
     ASSERT_TRUE(writeWav(tone, 2.0f));

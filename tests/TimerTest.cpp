@@ -52,9 +52,9 @@ bool isGlyph(SDL_Surface* text, int x, int y) {
 
 }  // namespace
 
-// The white time used to vanish over bright ceilings. Now every pixel around
-// a glyph is the dark edge, and the glyphs are white where the plain text
-// would be with its corner at (10, 10).
+// White time alone would vanish over bright ceilings: every pixel around a
+// glyph is the dark edge, and the glyphs are white where the plain text would
+// be with its corner at (10, 10).
 TEST_F(SpeedRunTimer, WhiteTextHasAOnePixelDarkEdgeAndStaysInPlace) {
     engine.enableSpeedRunTimer();
     engine.startSpeedRunTimer();

@@ -19,6 +19,7 @@
 
 #include "engine/Engine.h"
 #include "states/TitleScreen.h"
+#include "tools/KeyEvents.h"
 
 #include <SDL.h>
 #include <stb_image_write.h>
@@ -54,28 +55,6 @@ bool parseCount(const std::string& text, long& count) {
     return count > 0 && count <= MaxFrames;
 }
 
-// The typed character goes with the keys that type one, as SDL's Unicode
-// mode would deliver it.
-bool parseKey(const std::string& name, int& sym, char& typed) {
-    static const struct {
-        const char* name;
-        int sym;
-        char typed;
-    } named[] = {
-        {"space", SDLK_SPACE, ' '}, {"return", SDLK_RETURN, '\r'}, {"esc", SDLK_ESCAPE, 27},
-        {"backspace", SDLK_BACKSPACE, '\b'}, {"up", SDLK_UP, 0}, {"down", SDLK_DOWN, 0},
-        {"left", SDLK_LEFT, 0}, {"right", SDLK_RIGHT, 0},
-    };
-    for (const auto& key : named)
-        if (name == key.name) return sym = key.sym, typed = key.typed, true;
-    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
-        typed = name[0];
-        sym = std::tolower(static_cast<unsigned char>(name[0]));
-        return true;
-    }
-    return false;
-}
-
 bool parseStep(const std::string& arg, Step& step) {
     const size_t colon = arg.find(':');
     if (colon == std::string::npos) return false;
@@ -88,12 +67,12 @@ bool parseStep(const std::string& arg, Step& step) {
     if (verb == "key") {
         step.kind = Step::Hold;
         step.count = 1;
-        return parseKey(rest, step.sym, step.typed);
+        return keyNamed(rest, step.sym, step.typed);
     }
     if (verb == "hold") {
         const size_t second = rest.rfind(':');
         step.kind = Step::Hold;
-        return second != std::string::npos && parseKey(rest.substr(0, second), step.sym, step.typed) &&
+        return second != std::string::npos && keyNamed(rest.substr(0, second), step.sym, step.typed) &&
                parseCount(rest.substr(second + 1), step.count);
     }
     if (verb == "shot") {
@@ -102,15 +81,6 @@ bool parseStep(const std::string& arg, Step& step) {
         return !rest.empty();
     }
     return false;
-}
-
-void pushKey(bool down, int sym, char typed) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(sym);
-    event.key.keysym.unicode = down ? static_cast<Uint16>(static_cast<unsigned char>(typed)) : 0;
-    SDL_PushEvent(&event);
 }
 
 // Reads the pixels through the surface's own format, so any 32-bit layout
@@ -158,10 +128,7 @@ public:
         return true;
     }
     bool hold(const Step& step) {
-        pushKey(true, step.sym, step.typed);
-        if (!frames(step.count)) return false;
-        pushKey(false, step.sym, 0);
-        return frames(1);
+        return holdKey(step.sym, step.typed, step.count, [this](long n) { return frames(n); });
     }
 
 private:

@@ -1,37 +1,16 @@
 #include "ui/InputBox.h"
 
 #include "engine/Engine.h"
-#include "media/Image.h"
 #include "media/Text.h"
 #include "ui/TextInput.h"
 
 namespace {
 
-constexpr const char* PanelImage = "data/images/inputBox.png";
-constexpr const char* BlinkerImage = "data/images/blinker.png";
-constexpr const char* ErrorMessage = "Invalid Input!";
-constexpr int TextColour = 0xFFFFFF;
-constexpr int ErrorColour = 0xFF0000;
 constexpr int BackspaceKey = SDLK_BACKSPACE;
 
 }  // namespace
 
-InputBox::InputBox(int x, int y, const std::string& promptText) : x(x), y(y) {
-    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
-    int w = 0;
-    int h = 0;
-    blinker = loadImageOrWarn(BlinkerImage, w, h);
-    setPrompt(promptText);
-    errorText = renderText(Engine::instance().font(), ErrorMessage, ErrorColour);
-}
-
-InputBox::~InputBox() {
-    freeSurface(background);
-    freeSurface(blinker);
-    freeSurface(prompt);
-    freeSurface(errorText);
-    freeSurface(textSurface);
-}
+InputBox::InputBox(int x, int y, const std::string& promptText) : x(x), y(y) { setPrompt(promptText); }
 
 void InputBox::keyDown(int sym, char character) {
     if (sym == BackspaceKey) {
@@ -67,44 +46,34 @@ void InputBox::deleteLast() {
 // the search ends even when no tail fits (a missing panel): then nothing is
 // shown.
 void InputBox::renderTyped() {
-    freeSurface(textSurface);
-    textSurface = nullptr;
     visibleTail.clear();
-    textWidth = 0;
-
+    typedLine.clear();
     TTF_Font* font = Engine::instance().font();
-    const int limit = panelWidth - 89;
+    const int limit = panel.width() - 89;
     for (size_t start = 0; start < typed.size(); ++start) {
         const char* tail = typed.c_str() + start;
-        const int tailWidth = measureText(font, tail);
-        if (tailWidth < limit) {
+        if (measureText(font, tail) < limit) {
             visibleTail.assign(tail);
-            textWidth = tailWidth;
-            textSurface = renderText(font, tail, TextColour);
+            typedLine.set(visibleTail);
             return;
         }
     }
 }
 
-void InputBox::setPrompt(const std::string& promptText) {
-    freeSurface(prompt);
-    prompt = promptText.empty() ? nullptr : renderText(Engine::instance().font(), promptText.c_str(), TextColour);
-}
+void InputBox::setPrompt(const std::string& promptText) { prompt.set(promptText); }
 
 void InputBox::clear() {
     typed.clear();
     visibleTail.clear();
-    freeSurface(textSurface);
-    textSurface = nullptr;
-    textWidth = 0;
+    typedLine.clear();
 }
 
 void InputBox::draw() {
-    if (!background) return;
+    if (!panel.isLoaded()) return;
     SDL_Surface* screen = Engine::instance().screen();
-    blit(background, screen, x, y);
-    if (caretBlink.visible) blit(blinker, screen, x + 50 + textWidth, y + 53);
-    blit(prompt, screen, x + 15, y + 12);
-    blit(textSurface, screen, x + 45, y + 53);
-    if (showError) blit(errorText, screen, x + panelWidth - 200, y + 12);
+    panel.draw(screen, x, y);
+    if (caretBlink.visible) blinker.draw(screen, x + 50 + typedLine.width(), y + 53);
+    prompt.draw(screen, x + 15, y + 12);
+    typedLine.draw(screen, x + 45, y + 53);
+    if (showError) errorText.draw(screen, x + panel.width() - 200, y + 12);
 }

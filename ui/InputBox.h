@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ui/Blink.h"
+#include "ui/Picture.h"
+#include "ui/TextLine.h"
 
 #include <SDL.h>
 
@@ -19,9 +21,6 @@ class InputBox {
 public:
     // x, y: the panel's top-left corner on the screen, in pixels.
     InputBox(int x, int y, const std::string& prompt);
-    ~InputBox();
-    InputBox(const InputBox&) = delete;
-    InputBox& operator=(const InputBox&) = delete;
 
     // sym: SDL key symbol; character: the typed character. Backspace deletes
     // the last character and starts the repeat (not on an empty text); an
@@ -43,11 +42,11 @@ public:
     // The end of the text that is shown: the longest tail narrower than the
     // panel width less 89 pixels.
     const std::string& visibleText() const { return visibleTail; }
-    int visibleWidth() const { return textWidth; }
+    int visibleWidth() const { return typedLine.width(); }
     bool isBackspaceHeld() const { return backspace.held; }
     bool isCaretVisible() const { return caretBlink.visible; }
-    int width() const { return panelWidth; }
-    int height() const { return panelHeight; }
+    int width() const { return panel.width(); }
+    int height() const { return panel.height(); }
 
     // Most characters the text may hold; the owner sets it.
     uint32_t maxLength = 500;
@@ -60,16 +59,13 @@ private:
 
     int x;
     int y;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    SDL_Surface* background = nullptr;
-    SDL_Surface* blinker = nullptr;
-    SDL_Surface* prompt = nullptr;
+    Picture panel{"data/images/inputBox.png"};
+    Picture blinker{"data/images/blinker.png"};
+    TextLine prompt;
     Blink caretBlink{1.0f, 1.0f};
     std::string typed;
     std::string visibleTail;
-    SDL_Surface* textSurface = nullptr;
-    int textWidth = 0;
-    SDL_Surface* errorText = nullptr;
+    TextLine typedLine;
+    TextLine errorText{"Invalid Input!", 0xFF0000};
     BackspaceRepeat backspace;
 };

@@ -1,43 +1,13 @@
 #include "ui/MessageBox.h"
 
 #include "engine/Engine.h"
-#include "media/Image.h"
 #include "media/Text.h"
 
 #include <sstream>
 
-namespace {
-
-constexpr const char* PanelImage = "data/images/messageBox.png";
-constexpr const char* ArrowImage = "data/images/arrowDown.png";
-constexpr int TextColour = 0xFFFFFF;
-
-}  // namespace
-
-MessageBox::MessageBox(int x, int y, const std::string& text) : x(x), y(y) {
-    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
-    int arrowWidth = 0;
-    int arrowHeight = 0;
-    arrow = loadImageOrWarn(ArrowImage, arrowWidth, arrowHeight);
-    setText(text);
-}
-
-MessageBox::~MessageBox() {
-    freeLines();
-    freeSurface(background);
-    freeSurface(arrow);
-}
-
-void MessageBox::freeLines() {
-    for (SDL_Surface*& surface : lineSurfaces) {
-        freeSurface(surface);
-        surface = nullptr;
-    }
-}
+MessageBox::MessageBox(int x, int y, const std::string& text) : x(x), y(y) { setText(text); }
 
 void MessageBox::setText(const std::string& text) {
-    freeLines();
-
     // Line-by-line reading: a final '\n' does not make an extra empty line.
     std::istringstream stream(text);
     std::string line;
@@ -46,11 +16,7 @@ void MessageBox::setText(const std::string& text) {
     for (int i = count; i < LineCount; ++i) lines[i].clear();
 
     wrapLines();
-
-    TTF_Font* font = Engine::instance().font();
-    for (int i = 0; i < LineCount; ++i) {
-        if (!lines[i].empty()) lineSurfaces[i] = renderText(font, lines[i].c_str(), TextColour);
-    }
+    for (int i = 0; i < LineCount; ++i) renderedLines[i].set(lines[i]);
 }
 
 // Cuts each line from its end until it is narrower than the panel allows and
@@ -97,9 +63,9 @@ void MessageBox::update(float dt) {
 }
 
 void MessageBox::draw() {
-    if (!background) return;
+    if (!panel.isLoaded()) return;
     SDL_Surface* screen = Engine::instance().screen();
-    blit(background, screen, x, y);
-    if (arrowBlink.visible) blit(arrow, screen, x + panelWidth - 25, y + panelHeight - 20);
-    for (int i = 0; i < LineCount; ++i) blit(lineSurfaces[i], screen, x + 15, y + 12 + 25 * i);
+    panel.draw(screen, x, y);
+    if (arrowBlink.visible) arrow.draw(screen, x + panel.width() - 25, y + panel.height() - 20);
+    for (int i = 0; i < LineCount; ++i) renderedLines[i].draw(screen, x + 15, y + 12 + 25 * i);
 }

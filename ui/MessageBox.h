@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ui/Blink.h"
+#include "ui/Picture.h"
+#include "ui/TextLine.h"
 
 #include <SDL.h>
 
@@ -20,9 +22,6 @@ public:
 
     // x, y: the panel's top-left corner on the screen, in pixels.
     MessageBox(int x, int y, const std::string& text);
-    ~MessageBox();
-    MessageBox(const MessageBox&) = delete;
-    MessageBox& operator=(const MessageBox&) = delete;
 
     // Splits text at '\n', keeps the first three lines and wraps each one to
     // the panel; what does not fit on the third line is dropped.
@@ -34,25 +33,22 @@ public:
     // The wrapped text of line i (0..2) as shown; "" for an empty line.
     const std::string& lineText(int i) const { return lines[i]; }
     // Whether line i has a rendered surface (an empty line has none).
-    bool isLineRendered(int i) const { return lineSurfaces[i] != nullptr; }
+    bool isLineRendered(int i) const { return renderedLines[i].isRendered(); }
     bool isArrowVisible() const { return arrowBlink.visible; }
     // Panel size in pixels; 0 when the image is missing.
-    int width() const { return panelWidth; }
-    int height() const { return panelHeight; }
+    int width() const { return panel.width(); }
+    int height() const { return panel.height(); }
     // Lines are cut until they are narrower than this many pixels.
-    int wrapWidth() const { return panelWidth - 29; }
+    int wrapWidth() const { return panel.width() - 29; }
 
 private:
-    void freeLines();
     void wrapLines();
 
     int x;
     int y;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    SDL_Surface* background = nullptr;
-    SDL_Surface* arrow = nullptr;
+    Picture panel{"data/images/messageBox.png"};
+    Picture arrow{"data/images/arrowDown.png"};
     std::array<std::string, LineCount> lines;
-    std::array<SDL_Surface*, LineCount> lineSurfaces{};
+    std::array<TextLine, LineCount> renderedLines;
     Blink arrowBlink{0.75f, 0.75f};
 };

@@ -1,45 +1,12 @@
 #include "ui/OptionList.h"
 
 #include "engine/Engine.h"
-#include "media/Image.h"
-#include "media/Text.h"
 
-namespace {
-
-constexpr const char* PanelImage = "data/images/messageBox.png";
-constexpr const char* UpArrowImage = "data/images/arrowUp.png";
-constexpr const char* DownArrowImage = "data/images/arrowDown.png";
-constexpr const char* MarkerImage = "data/images/arrowLeft.png";
-constexpr int TextColour = 0xFFFFFF;
-
-}  // namespace
-
-OptionList::OptionList() {
-    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
-    int w = 0;
-    int h = 0;
-    upArrow = loadImageOrWarn(UpArrowImage, w, h);
-    downArrow = loadImageOrWarn(DownArrowImage, w, h);
-    marker = loadImageOrWarn(MarkerImage, w, h);
-}
-
-OptionList::~OptionList() {
-    clear();
-    freeSurface(background);
-    freeSurface(upArrow);
-    freeSurface(downArrow);
-    freeSurface(marker);
-}
-
-void OptionList::addOption(const std::string& text) {
-    SDL_Surface* surface = text.empty() ? nullptr : renderText(Engine::instance().font(), text.c_str(), TextColour);
-    options.push_back({surface, text});
-}
+void OptionList::addOption(const std::string& text) { options.push_back({TextLine(text), text}); }
 
 void OptionList::removeOption(const std::string& text) {
     for (size_t i = 0; i < options.size(); ++i) {
         if (options[i].text != text) continue;
-        freeSurface(options[i].surface);
         options.erase(options.begin() + static_cast<std::ptrdiff_t>(i));
         // Removing the selected option selects the one above it. Removing one
         // above the selection shifts the list up under it; follow the same
@@ -62,7 +29,6 @@ std::string OptionList::selectedText() const {
 }
 
 void OptionList::clear() {
-    for (Option& option : options) freeSurface(option.surface);
     options.clear();
     selected = 0;
 }
@@ -75,18 +41,18 @@ int OptionList::firstVisibleIndex() const {
 }
 
 void OptionList::draw() {
-    if (!background || options.empty()) return;
+    if (!panel.isLoaded() || options.empty()) return;
     SDL_Surface* screen = Engine::instance().screen();
     const int first = firstVisibleIndex();
 
-    blit(background, screen, x, y);
-    if (showsUpArrow()) blit(upArrow, screen, x + panelWidth - 25, y + 10);
-    if (showsDownArrow()) blit(downArrow, screen, x + panelWidth - 25, y + panelHeight - 20);
+    panel.draw(screen, x, y);
+    if (showsUpArrow()) upArrow.draw(screen, x + panel.width() - 25, y + 10);
+    if (showsDownArrow()) downArrow.draw(screen, x + panel.width() - 25, y + panel.height() - 20);
 
     static constexpr int MarkerTops[VisibleRows] = {14, 40, 65};
     for (int row = 0; row < VisibleRows && first + row < count(); ++row) {
         const Option& option = options[static_cast<size_t>(first + row)];
-        blit(option.surface, screen, x + 30, y + 12 + 25 * row);
-        if (static_cast<size_t>(first + row) == selected) blit(marker, screen, x + 15, y + MarkerTops[row]);
+        option.line.draw(screen, x + 30, y + 12 + 25 * row);
+        if (static_cast<size_t>(first + row) == selected) marker.draw(screen, x + 15, y + MarkerTops[row]);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <SDL.h>
+#include "ui/Picture.h"
+#include "ui/TextLine.h"
 
 #include <string>
 #include <vector>
@@ -15,11 +16,6 @@
 class OptionList {
 public:
     static constexpr int VisibleRows = 3;
-
-    OptionList();
-    ~OptionList();
-    OptionList(const OptionList&) = delete;
-    OptionList& operator=(const OptionList&) = delete;
 
     // Appends an option; option texts double as identifiers for the story.
     void addOption(const std::string& text);
@@ -44,23 +40,21 @@ public:
     int firstVisibleIndex() const;
     bool showsUpArrow() const { return firstVisibleIndex() > 0; }
     bool showsDownArrow() const { return count() > firstVisibleIndex() + VisibleRows; }
-    int width() const { return panelWidth; }
-    int height() const { return panelHeight; }
+    int width() const { return panel.width(); }
+    int height() const { return panel.height(); }
 
 private:
     struct Option {
-        SDL_Surface* surface;  // null when the text could not be rendered
+        TextLine line;
         std::string text;
     };
 
     int x = 20;
     int y = 360;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    SDL_Surface* background = nullptr;
-    SDL_Surface* upArrow = nullptr;
-    SDL_Surface* downArrow = nullptr;
-    SDL_Surface* marker = nullptr;
+    Picture panel{"data/images/messageBox.png"};
+    Picture upArrow{"data/images/arrowUp.png"};
+    Picture downArrow{"data/images/arrowDown.png"};
+    Picture marker{"data/images/arrowLeft.png"};
     std::vector<Option> options;
     size_t selected = 0;
 };

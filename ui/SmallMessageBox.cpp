@@ -1,40 +1,20 @@
 #include "ui/SmallMessageBox.h"
 
 #include "engine/Engine.h"
-#include "media/Image.h"
-#include "media/Text.h"
 
-namespace {
-
-constexpr const char* PanelImage = "data/images/smallMessageBox.png";
-constexpr int TextColour = 0xFFFFFF;
-
-}  // namespace
-
-SmallMessageBox::SmallMessageBox(const std::string& text) {
-    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
-    setText(text);
-}
-
-SmallMessageBox::~SmallMessageBox() {
-    freeSurface(textSurface);
-    freeSurface(background);
-}
+SmallMessageBox::SmallMessageBox(const std::string& text) { setText(text); }
 
 void SmallMessageBox::setText(const std::string& text) {
     shownText = text;
-    freeSurface(textSurface);
-    textSurface = nullptr;
-    TTF_Font* font = Engine::instance().font();
-    if (!text.empty()) textSurface = renderText(font, text.c_str(), TextColour);
+    line.set(text);
     // Integer division of a possibly negative difference truncates toward
     // zero, as intended: the text is centred to within a pixel either way.
-    offset = (panelWidth - measureText(font, text.c_str())) / 2;
+    offset = (panel.width() - line.width()) / 2;
 }
 
 void SmallMessageBox::draw() {
-    if (!background) return;
+    if (!panel.isLoaded()) return;
     SDL_Surface* screen = Engine::instance().screen();
-    blit(background, screen, x, y);
-    blit(textSurface, screen, x + offset, y + 10);
+    panel.draw(screen, x, y);
+    line.draw(screen, x + offset, y + 10);
 }

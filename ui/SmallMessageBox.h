@@ -1,6 +1,7 @@
 #pragma once
 
-#include <SDL.h>
+#include "ui/Picture.h"
+#include "ui/TextLine.h"
 
 #include <string>
 
@@ -14,9 +15,6 @@
 class SmallMessageBox {
 public:
     explicit SmallMessageBox(const std::string& text);
-    ~SmallMessageBox();
-    SmallMessageBox(const SmallMessageBox&) = delete;
-    SmallMessageBox& operator=(const SmallMessageBox&) = delete;
 
     void setText(const std::string& text);
     const std::string& text() const { return shownText; }
@@ -24,16 +22,14 @@ public:
 
     // Left edge of the text relative to the panel, in pixels.
     int textOffset() const { return offset; }
-    int width() const { return panelWidth; }
-    int height() const { return panelHeight; }
+    int width() const { return panel.width(); }
+    int height() const { return panel.height(); }
 
 private:
     int x = 160;
     int y = 420;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    SDL_Surface* background = nullptr;
-    SDL_Surface* textSurface = nullptr;
+    Picture panel{"data/images/smallMessageBox.png"};
+    TextLine line;
     int offset = 0;
     std::string shownText;
 };

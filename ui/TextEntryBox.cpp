@@ -1,48 +1,14 @@
 #include "ui/TextEntryBox.h"
 
 #include "engine/Engine.h"
-#include "media/Image.h"
 #include "media/Text.h"
 #include "ui/TextInput.h"
 
 namespace {
 
-constexpr const char* PanelImage = "data/images/messageBox.png";
-constexpr const char* HeaderImage = "data/images/inputBoxTop.png";
-constexpr int TextColour = 0xFFFFFF;
 constexpr int BackspaceKey = SDLK_BACKSPACE;
 
 }  // namespace
-
-TextEntryBox::TextEntryBox() {
-    background = loadImageOrWarn(PanelImage, panelWidth, panelHeight);
-    int w = 0;
-    int h = 0;
-    header = loadImageOrWarn(HeaderImage, w, h);
-    caret = renderText(Engine::instance().font(), "|", TextColour);
-}
-
-TextEntryBox::~TextEntryBox() {
-    for (int i = 0; i < LineCount; ++i) freeLine(i);
-    freeSurface(background);
-    freeSurface(caret);
-    freeSurface(header);
-    freeSurface(prompt);
-}
-
-void TextEntryBox::freeLine(int i) {
-    freeSurface(lineSurfaces[i]);
-    lineSurfaces[i] = nullptr;
-    lineWidths[i] = 0;
-}
-
-void TextEntryBox::renderLine(int i) {
-    freeLine(i);
-    if (lines[i].empty()) return;
-    TTF_Font* font = Engine::instance().font();
-    lineWidths[i] = measureText(font, lines[i].c_str());
-    lineSurfaces[i] = renderText(font, lines[i].c_str(), TextColour);
-}
 
 void TextEntryBox::keyDown(int sym, char character) {
     if (sym == BackspaceKey) {
@@ -97,7 +63,7 @@ void TextEntryBox::deleteOne() {
 // the caret back to the line before it.
 void TextEntryBox::reflow() {
     if (lines[current].empty()) {
-        freeLine(current);
+        renderedLines[current].clear();
         if (current > 0) {
             --current;
             renderLine(current);
@@ -112,7 +78,7 @@ void TextEntryBox::reflow() {
     if (measureText(Engine::instance().font(), joined.c_str()) <= lineWidthLimit()) {
         lines[current - 1] = joined;
         lines[current].clear();
-        freeLine(current);
+        renderedLines[current].clear();
         --current;
     }
     renderLine(current);
@@ -126,15 +92,12 @@ void TextEntryBox::update(float dt) {
     }
 }
 
-void TextEntryBox::setPrompt(const std::string& promptText) {
-    freeSurface(prompt);
-    prompt = promptText.empty() ? nullptr : renderText(Engine::instance().font(), promptText.c_str(), TextColour);
-}
+void TextEntryBox::setPrompt(const std::string& promptText) { prompt.set(promptText); }
 
 void TextEntryBox::clear() {
     for (int i = 0; i < LineCount; ++i) {
         lines[i].clear();
-        freeLine(i);
+        renderedLines[i].clear();
     }
     current = 0;
 }
@@ -143,21 +106,21 @@ SDL_Rect TextEntryBox::caretPosition() const {
     // An empty current line keeps its caret at the start of its own row: on
     // the top row it would sit over line 0's text after a wrap.
     SDL_Rect where{};
-    const int left = lines[current].empty() ? x + 10 : x + lineWidths[current] + 20;
+    const int left = lines[current].empty() ? x + 10 : x + renderedLines[current].width() + 20;
     where.x = static_cast<Sint16>(left);
     where.y = static_cast<Sint16>(y + 12 + 25 * current);
     return where;
 }
 
 void TextEntryBox::draw() {
-    if (!background) return;
+    if (!panel.isLoaded()) return;
     SDL_Surface* screen = Engine::instance().screen();
-    blit(background, screen, x, y);
-    blit(header, screen, x, y - 55);
-    blit(prompt, screen, x + 10, y - 42);
-    for (int i = 0; i < LineCount; ++i) blit(lineSurfaces[i], screen, x + 15, y + 12 + 25 * i);
+    panel.draw(screen, x, y);
+    header.draw(screen, x, y - 55);
+    prompt.draw(screen, x + 10, y - 42);
+    for (int i = 0; i < LineCount; ++i) renderedLines[i].draw(screen, x + 15, y + 12 + 25 * i);
     if (caretBlink.visible) {
         const SDL_Rect where = caretPosition();
-        blit(caret, screen, where.x, where.y);
+        caret.draw(screen, where.x, where.y);
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ui/Blink.h"
+#include "ui/Picture.h"
+#include "ui/TextLine.h"
 
 #include <SDL.h>
 
@@ -20,11 +22,6 @@
 class TextEntryBox {
 public:
     static constexpr int LineCount = 3;
-
-    TextEntryBox();
-    ~TextEntryBox();
-    TextEntryBox(const TextEntryBox&) = delete;
-    TextEntryBox& operator=(const TextEntryBox&) = delete;
 
     // sym: SDL key symbol; character: the typed character. Backspace deletes
     // one character and starts the repeat; a character that would overflow
@@ -49,13 +46,12 @@ public:
     // Top-left of the caret on the screen, in pixels.
     SDL_Rect caretPosition() const;
     // A line may be this many pixels wide.
-    int lineWidthLimit() const { return panelWidth - 50; }
-    int width() const { return panelWidth; }
-    int height() const { return panelHeight; }
+    int lineWidthLimit() const { return panel.width() - 50; }
+    int width() const { return panel.width(); }
+    int height() const { return panel.height(); }
 
 private:
-    void renderLine(int i);
-    void freeLine(int i);
+    void renderLine(int i) { renderedLines[i].set(lines[i]); }
     void deleteOne();
     void reflow();
 
@@ -63,14 +59,11 @@ private:
     int current = 0;
     int x = 20;
     int y = 360;
-    int panelWidth = 0;
-    int panelHeight = 0;
-    SDL_Surface* background = nullptr;
-    SDL_Surface* caret = nullptr;
-    SDL_Surface* header = nullptr;
-    SDL_Surface* prompt = nullptr;
+    Picture panel{"data/images/messageBox.png"};
+    Picture header{"data/images/inputBoxTop.png"};
+    TextLine caret{"|"};
+    TextLine prompt;
     Blink caretBlink{0.75f, 0.75f};
-    std::array<SDL_Surface*, LineCount> lineSurfaces{};
-    std::array<int, LineCount> lineWidths{};
+    std::array<TextLine, LineCount> renderedLines;
     BackspaceRepeat backspace;
 };

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "tools/KeyEvents.h"
+
 #include <SDL.h>
 
-// Queues input the way SDL would deliver it, for the next Engine::frame.
+// Queues input the way SDL would deliver it, for the next Engine::frame; the
+// keys are the screenshot tool's own.
 
-// A key press or release; a press carries the typed character, as SDL's
-// Unicode mode gives it.
-inline void pushKey(bool down, int sym, char character = 0) {
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(sym);
-    event.key.keysym.unicode = static_cast<Uint16>(static_cast<unsigned char>(character));
-    SDL_PushEvent(&event);
-}
 inline void pushKeyDown(int sym, char character = 0) { pushKey(true, sym, character); }
 
 inline void pushFocus(bool gained) {
