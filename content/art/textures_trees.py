@@ -92,12 +92,16 @@ def trees(rng, layout=1, path=False):
     if path:
         # the road goes on: a gap through the wood, sky above it, the track
         # running into it from the full width of the road at the foot
+        # The gap's dark edge is drawn only against the trees: where sky was
+        # already either side of it, it would stand in the sky as a wire.
+        sky = c.is_colour("cyan")
         for y in range(0, 128):
             if y < 84:
                 half = 7 + (84 - y) * 8 // 84
                 c.rect(32 - half, y, 32 + half, y + 1, "cyan")
-                c.px(32 - half - 1, y, "night")
-                c.px(32 + half, y, "night")
+                for x in (32 - half - 1, 32 + half):
+                    if not sky[y, x]:
+                        c.px(x, y, "night")
             else:
                 t = (y - 84) / 43.0
                 half = 7 + t * 25
