@@ -3,7 +3,7 @@ mouth seen from the farm."""
 import numpy as np
 
 from common.palette import rgb
-from art.canvas import Canvas, value_noise, fbm, normalise, voronoi, jittered_points, relief
+from art.canvas import Canvas, value_noise, fbm, voronoi, jittered_points, relief
 from art.textures_common import W, rng_for, wrapped_dx
 
 
@@ -13,8 +13,11 @@ from art.textures_common import W, rng_for, wrapped_dx
 # about 60 % of a texel's colour one cell away and a quarter four cells away.
 # So its rock is drawn in warm mid tones, lighter than it would be by day:
 # near faces read clearly and a far opening is still darker than the rock
-# beside it. Wet rock is big smooth masses, a few long cracks rather than a
-# paving of blocks, darker where water runs, and a few bright highlights.
+# beside it. The rock is fractured blocks and ledges lit from above, by the
+# lantern held up: light tops, dark undersides, so the faces have form. The
+# walls are the lightest rock, since the darkness leaves them at half or
+# less while the floor underfoot keeps all its colour; the floor and the
+# ceiling are a tone darker, so that they frame the walls, not outshine them.
 
 
 def rock_height(w, h, rng, cells=(4, 4), warp=6.0, crevice=2.0, bumps=0.5):
@@ -54,58 +57,122 @@ def shade_rock(c, height, edge, rng, mask=None, tones=CAVE_ROCK,
     return val
 
 
-def wet_rock_height(w, h, rng, scale=1.0, strata=0, cracks=2):
-    """Smooth masses of rock with a few long wandering cracks (contours of a
-    second noise, broken up so that they never close into blocks)."""
-    ys, xs = np.mgrid[0:h, 0:w]
-    height = fbm(w, h, rng, ((32, 0.5), (16, 0.3), (8, 0.14), (4, 0.06))) * scale
-    if strata:
-        height = height + np.sin(ys * 2 * np.pi / strata + height * 3) * 0.05
-    n = fbm(w, h, rng, ((32, 0.6), (16, 0.4)))
-    keep = fbm(w, h, rng, ((32, 0.6), (16, 0.4)))
-    crack = np.zeros((h, w), bool)
-    for k in range(cracks):
-        level = (k + 1) / (cracks + 1)
-        line = np.abs(n - level) < 0.014
-        crack |= line & (keep > 0.5)
-    height = height - crack * 0.04
-    return height, crack
+def rock_cells(w, h, rng, size=(22, 12), warp=2.5, jitter=0.8):
+    """Which block each texel belongs to: irregular blocks wider than tall,
+    laid roughly in beds, their edges wobbling a little. Wraps both ways."""
+    nx, ny = max(w // size[0], 1), max(h // size[1], 1)
+    pts = jittered_points(w, h, nx, ny, rng, jitter)
+    # every other bed shifted half a block, as stone lies in a quarry face
+    pts = [(x + (w / nx / 2 if int(y * ny / h) % 2 else 0), y) for x, y in pts]
+    wx = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    wy = (fbm(w, h, rng, ((16, 0.6), (8, 0.4))) - 0.5) * 2 * warp
+    ys, xs = np.mgrid[0:h, 0:w].astype(float)
+    xs, ys = xs + wx, ys + wy
+    stretch = size[0] / float(size[1])
+    best = np.full((h, w), np.inf)
+    idx = np.zeros((h, w), int)
+    for k, (px_, py_) in enumerate(pts):
+        dx = np.abs(xs - px_) % w
+        dx = np.minimum(dx, w - dx) / stretch
+        dy = np.abs(ys - py_) % h
+        dy = np.minimum(dy, h - dy)
+        d = dx * dx + dy * dy
+        closer = d < best
+        best[closer] = d[closer]
+        idx[closer] = k
+    return idx, len(pts)
 
 
-def paint_wet_rock(c, height, crack, rng, mask=None, share=(0.02, 0.14, 0.6, 0.92),
-                   wet_share=0.22, sheen=0.012, strength=1.0):
-    """Lit from the upper left: the lantern is carried on the player's left.
-    Most of the face is the two middle tones; the darkest and lightest are
-    kept for the hollows and the lit brows of the masses."""
-    h, w = height.shape
-    light = relief(height)
-    light = light / (light.std() + 1e-9)
-    val = normalise(height) * 1.6 + light * 0.35 * strength + (rng.random((h, w)) - 0.5) * 0.05
+def runs_down(idx):
+    """For each texel, the rows since the top of its block in that column
+    and the rows left to its bottom (0 on its last row); columns wrap."""
+    h, w = idx.shape
+    above = np.zeros((h, w), int)
+    below = np.zeros((h, w), int)
+    for x in range(w):
+        col = idx[:, x]
+        starts = np.flatnonzero(col != np.roll(col, 1))
+        if len(starts) == 0:
+            above[:, x] = np.arange(h)
+            below[:, x] = h - 1 - np.arange(h)
+            continue
+        for i, s in enumerate(starts):
+            e = starts[(i + 1) % len(starts)]
+            n = (e - s) % h or h
+            rows = (s + np.arange(n)) % h
+            above[rows, x] = np.arange(n)
+            below[rows, x] = n - 1 - np.arange(n)
+    return above, below
+
+
+def paint_blocks(c, rng, size=(22, 12), top=4, dim=0.2, mask=None, ledges=0.25, cuts=(0.45, 0.85)):
+    """Rock in blocks lit from above, by the lantern held high: each block's
+    top edge catches the light, its face darkens downward to a shadowed
+    underside over a dark joint, and its left edge is lit a little more than
+    its right. top is the brightest tone a face reaches (4 pale, 3 light);
+    dim the share of blocks a tone darker; ledges the share whose top is a
+    broad lit shelf over a deep shadow; cuts how far down a face (as a share
+    of its height) it stays light, and then mid-toned, before the shadow."""
+    h, w = c.h, c.w
+    idx, n = rock_cells(w, h, rng, size)
+    above, below = runs_down(idx)
+    dimmer = (rng.random(n) < dim)[idx]
+    shelf = (rng.random(n) < ledges)[idx]
+    frac = above / np.maximum(above + below, 1).astype(float)
+    wob = value_noise(w, h, 4, 16, rng)
+    frac = frac + (wob - 0.5) * 0.2
+    tone = np.where(frac < cuts[0], 3, np.where(frac < cuts[1], 2, 1))
+    tone = np.where(above == 0, top, tone)
+    tone = np.where(shelf & (above == 1), top, tone)
+    tone = np.where(shelf & (above == 2), 3, tone)
+    tone = np.where(below == 1, 1, tone)
+    tone = np.where(below == 0, 0, tone)
+    tone = np.where(shelf & (below == 1) & (above > 3), 0, tone)
+    # the vertical joints: dark, the block's lit left edge beside them
+    right = idx != np.roll(idx, -1, 1)
+    left = idx != np.roll(idx, 1, 1)
+    tone = np.where(left & (tone > 0) & (tone < 4), tone + 1, tone)
+    tone = np.where(right & (below > 0), 0, tone)
+    tone = np.where(dimmer & (tone > 0), tone - 1, tone)
+    tone = np.minimum(tone, top)
     region = np.ones((h, w), bool) if mask is None else mask
-    cuts = list(np.quantile(val[region], share))
-    c.tones(val, list(CAVE_ROCK), mask=region, cuts=cuts)
-    # water runs down the face in soft streaks: there the rock is a tone darker
-    wet = value_noise(w, h, 4, 32, rng) * 0.6 + value_noise(w, h, 8, 16, rng) * 0.4
-    wet = (wet > np.quantile(wet, 1 - wet_share)) & region & ~crack if wet_share else np.zeros((h, w), bool)
+    for k, name in enumerate(CAVE_ROCK):
+        c.put(region & (tone == k), name)
+    return tone, idx
+
+
+def rock_cracks(c, rng, count, mask=None):
+    """Thin cracks across the face: a dark line with its lower lip lit."""
+    h = c.h
+    for _ in range(count):
+        x, y = int(rng.integers(0, W)), float(rng.integers(4, h - 6))
+        slope = (rng.random() - 0.5) * 0.8
+        for i in range(int(rng.integers(6, 16))):
+            yi = int(round(y))
+            if mask is None or mask[yi % h, (x + i) % W]:
+                c.px(x + i, yi, "cave_ink")
+                c.px(x + i, yi + 1, "cave_rock_light")
+            y += slope + (rng.random() - 0.5) * 0.6
+
+
+def wet_streaks(c, rng, share):
+    """Water runs down the face in soft streaks: there the rock is a tone
+    darker."""
+    h = c.h
+    wet = value_noise(W, h, 4, 32, rng) * 0.6 + value_noise(W, h, 8, 16, rng) * 0.4
+    wet = wet > np.quantile(wet, 1 - share)
     before = c.a.copy()
     for name, darker in WETTER.items():
         m = wet & np.all(before == np.array(rgb(name), np.uint8), axis=2)
         c.put(m, darker)
-    # cracks: a dark line with the lit lower lip under it
-    cr = crack & region
-    lip = np.roll(cr, 1, 0) & ~cr & region
-    c.put(lip, "cave_rock_light")
-    c.put(cr, "cave_ink")
-    # a few bright highlights on wet lit brows, single texels
-    top = (light > np.quantile(light[region], 0.9)) & wet & ~cr
-    spots = top & (rng.random((h, w)) < sheen * 6)
-    c.put(spots, "cave_sheen")
-    return val
 
 
-def cave_rock_base(c, rng, strata=0, cracks=2):
-    height, crack = wet_rock_height(W, c.h, rng, strata=strata, cracks=cracks)
-    return paint_wet_rock(c, height, crack, rng), height
+def cave_rock_base(c, rng, size=(22, 12), cracks=2, wet=0.15):
+    tone, idx = paint_blocks(c, rng, size)
+    rock_cracks(c, rng, cracks)
+    if wet:
+        wet_streaks(c, rng, wet)
+    return tone
 
 
 def puddles(c, rng, count, y0=0, y1=64, size=(5, 9)):
@@ -132,43 +199,39 @@ def puddles(c, rng, count, y0=0, y1=64, size=(5, 9)):
 
 
 def cave_floor(rng):
-    c = Canvas(W, 64)
-    height, crack = wet_rock_height(W, 64, rng, cracks=2)
-    paint_wet_rock(c, height, crack, rng, share=(0.03, 0.35, 0.85, 0.985), wet_share=0.35)
-    puddles(c, rng, 1, size=(4, 6))
-    for _ in range(26):                      # grit and small stones
-        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
-        if c.is_colour("cave_puddle")[y, x]:
-            continue
-        c.px(x, y, "cave_rock_pale")
-        c.px(x + 1, y, "cave_rock_dark")
-    return c
+    return cave_floor_variant(1, (4, 6), grit=26)(rng)
 
 
-def cave_floor_variant(count, size):
-    """More of the same floor, with more standing water: the map mixes
-    them so that no pattern comes back every cell."""
+def cave_floor_variant(count, size, grit=20):
+    """The floor: broad flat slabs, grit and standing water; the variants
+    have more water, and the map mixes them so that no pattern comes back
+    every cell."""
     def make(rng):
         c = Canvas(W, 64)
-        height, crack = wet_rock_height(W, 64, rng, cracks=2)
-        paint_wet_rock(c, height, crack, rng, share=(0.03, 0.35, 0.85, 0.985), wet_share=0.35)
+        paint_blocks(c, rng, (32, 16), top=3, dim=0.45, ledges=0.0, cuts=(0.25, 0.65))
+        rock_cracks(c, rng, 2)
+        wet_streaks(c, rng, 0.25)
         puddles(c, rng, count, size=size)
-        for _ in range(20):
+        for _ in range(grit):                # grit and small stones
             x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
             if not c.is_colour("cave_puddle")[y, x]:
                 c.px(x, y, "cave_rock_pale")
-                c.px(x + 1, y, "cave_rock_dark")
+                c.px(x, y + 1, "cave_rock_dark")
         return c
     return make
 
 
 def cave_ceiling(rng):
+    """Overhead rock, a tone darker than the walls and with no pale edges,
+    so that it stays behind them: the lantern is below it."""
     c = Canvas(W, 64)
-    height, crack = wet_rock_height(W, 64, rng, cracks=2)
-    paint_wet_rock(c, height, crack, rng, share=(0.05, 0.4, 0.85, 0.98), wet_share=0.25)
-    # drips hanging at the lowest knobs
-    knobs = (height > np.quantile(height, 0.99)) & (rng.random((64, W)) < 0.5)
-    c.put(knobs, "cave_sheen")
+    paint_blocks(c, rng, (26, 14), top=3, dim=0.6, ledges=0.0, cuts=(0.2, 0.6))
+    wet_streaks(c, rng, 0.25)
+    # drips hanging here and there
+    for _ in range(6):
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 62))
+        c.px(x, y, "cave_rock_light")
+        c.px(x, y + 1, "cave_sheen")
     return c
 
 
@@ -194,27 +257,23 @@ def cave_floor_blood(rng):
 
 
 def cave_rock(variant):
-    """Rock face number `variant` (1 to 15): the same wet rock, each with its
-    own grain and one feature of its own. Variant 1 carries the tally marks
+    """Rock face number `variant` (1 to 15): the same rock, each with its
+    own beds and one feature of its own. Variant 1 carries the tally marks
     that the game carves at run time (rows 25 to 36, centred): a plain,
     even face there, so that light scratches show on it."""
     v = variant
-    strata = {3: 10, 6: 16, 9: 8, 14: 12}.get(v, 0)
+    # the beds: thin in some faces, tall narrow columns in one
+    size = {3: (28, 9), 6: (26, 16), 9: (30, 8), 11: (9, 22), 14: (24, 10)}.get(v, (22, 12))
     cracks = {1: 1, 4: 1, 11: 4, 12: 3}.get(v, 2)
 
     def make(rng):
         c = Canvas(W, 64)
         ys, xs = np.mgrid[0:64, 0:W]
-        height, crack = wet_rock_height(W, 64, rng, strata=strata, cracks=cracks)
-        if v == 11:
-            # columnar joints: tall narrow masses
-            height = height + np.abs(np.sin(xs * np.pi / 11 + height * 2)) * 0.05
         flat = None
         if v == 1:
             d = np.maximum(np.abs(xs - 32) / 24.0, np.abs(ys - 30) / 15.0)
             flat = d < 1.0
-            crack &= ~(d < 1.25)
-        paint_wet_rock(c, height, crack, rng, wet_share=0.0 if v == 1 else 0.35)
+        cave_rock_base(c, rng, size, cracks if v != 1 else 0, 0.0 if v == 1 else 0.2)
         if v == 1:
             # the slab: one even mid tone with a soft lit top edge and a few
             # specks, darker than the marks' pale stone and lighter than
