@@ -83,6 +83,11 @@ def sheet(entries, path, columns, scale, background):
     save_png(out, path)
 
 
+def indoors(name):
+    """A cabin's wall, floor or ceiling."""
+    return "room" in name or name.startswith(("textures/floor_", "textures/ceiling_"))
+
+
 def as_seen(image, key, background):
     """A picture as the game shows it: see-through texels filled in."""
     a = np.asarray(image).copy()
@@ -110,10 +115,9 @@ def main():
         made_sprites.append((name, image))
 
     sky = rgb("sky")
-    sheet([(n, as_seen(i, CYAN, sky)) for n, i in made_textures if "cave" not in n and "room" not in n
-           and n not in ("textures/floor_boards.png", "textures/ceiling_beams.png")],
+    sheet([(n, as_seen(i, CYAN, sky)) for n, i in made_textures if "cave" not in n and not indoors(n)],
           os.path.join(DOCS, "textures_outside.png"), 9, 3, (40, 40, 44))
-    sheet([(n, i) for n, i in made_textures if "room" in n or n in ("textures/floor_boards.png", "textures/ceiling_beams.png")],
+    sheet([(n, i) for n, i in made_textures if indoors(n)],
           os.path.join(DOCS, "textures_rooms.png"), 9, 3, (40, 40, 44))
     sheet([(n, i) for n, i in made_textures if "cave" in n],
           os.path.join(DOCS, "textures_cave.png"), 8, 3, (40, 40, 44))

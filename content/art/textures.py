@@ -14,7 +14,7 @@ from art.textures_buildings import (cabin_wall, cabin_door, cabin_door_mark, cab
 from art.textures_trees import trees, trees_variant, hedge, fence, woodpile
 from art.textures_rooms import (room_planks, room_plaster, room_panelled, room_planks_painted, room_door,
                                 room_window, room_shelf, room_hearth, room_cupboard, floor_boards,
-                                ceiling_beams)
+                                ceiling_beams, ceiling_plaster, ceiling_thatch, floor_flags)
 from art.textures_cave import (cave_floor, cave_floor_variant, cave_ceiling, cave_floor_blood, cave_rock,
                                cave_light, cave_light_north, cave_light_south, cave_props, cave_hole,
                                cliff, cliff_variant, cave_mouth)
@@ -74,6 +74,9 @@ GENERATORS = {
     "textures/cabin_door_4.png": cabin_door_mark("pots", "paint_blue"),
     "textures/cabin_door_1.png": cabin_door_mark("sign", "paint_red"),
     "textures/cave_floor_03.png": cave_floor_variant(2, (6, 10)),
+    "textures/ceiling_plaster.png": ceiling_plaster,
+    "textures/ceiling_thatch.png": ceiling_thatch,
+    "textures/floor_flags.png": floor_flags,
 }
 for _i in range(1, 16):
     GENERATORS["textures/cave_rock_%02d.png" % _i] = cave_rock(_i)

@@ -1,5 +1,5 @@
 """Inside the cabins: walls, doors, furniture faces, floors and ceilings."""
-from art.canvas import Canvas, value_noise, fbm
+from art.canvas import Canvas, value_noise
 from art.textures_common import W
 from art.textures_buildings import plaster, stone_courses
 
@@ -75,17 +75,32 @@ def room_panelled(rng):
 
 
 def room_planks_painted(rng):
-    """The mother's home: boards painted a faded blue, worn at the joints."""
+    """The mother's home: boards painted a pale, faded blue. The paint is worn
+    where hands and feet wear it, along the board edges and near the floor,
+    in thin streaks with the grain; never blotches, which read as creatures
+    on the wall."""
     c = Canvas(W, 64)
-    n = fbm(W, 64, rng, ((16, 0.5), (4, 0.5)))
+    grain = value_noise(W, 64, 1, 16, rng)
     for x in range(W):
+        k = x % 8
         for y in range(64):
-            col = "paint_blue" if n[y, x] > 0.22 else "wood"
-            if (x % 8 == 1) and n[y, x] > 0.6:
-                col = "cloth_denim"
+            col = "sky_light" if k == 1 else "sky"
+            if k in (2, 6) and grain[y, x] > 0.8:
+                col = "cloth_denim"              # the grain under the paint
             c.px(x, y, col)
-        if x % 8 == 0:
+        if k == 0:
             c.vline(x, 0, 64, "shadow")
+        elif k == 7:
+            c.vline(x, 0, 64, "paint_blue")
+    for _ in range(18):                          # wear: bare wood along the grain
+        x = int(rng.integers(0, 8)) * 8 + int(rng.choice([1, 6]))
+        y = int(rng.integers(2, 56))
+        ln = int(rng.integers(2, 6))
+        c.vline(x, y, y + ln, "wood_light")
+        c.px(x, y + ln, "wood")
+    for x in range(W):                           # scuffed above the skirting
+        if x % 8 and rng.random() < 0.35:
+            c.vline(x, 56 - int(rng.integers(0, 3)), 59, "wood_light")
     c.rect(0, 59, W, 64, "wood_dark")     # skirting
     c.hline(0, W, 59, "wood")
     c.hline(0, W, 63, "shadow")
@@ -220,14 +235,83 @@ def floor_boards(rng):
 
 
 def ceiling_beams(rng):
+    """The cook's ceiling: boards over one heavy beam, smoked a little by
+    the hearth but still holding the daylight."""
     c = Canvas(W, 64)
-    boards(c, rng, 8, ["wood_dark", "wood", "wood_dark", "wood_dark", "wood", "wood_dark", "wood", "wood_dark"], True)
-    c.rect(0, 24, W, 40, "wood_dark")
-    boards(c, rng, 16, ["wood_dark"], False, 25, 39)
-    c.hline(0, W, 24, "wood")
-    c.hline(0, W, 38, "shadow")
-    c.hline(0, W, 39, "ink")
+    boards(c, rng, 8, ["wood_light", "wood", "wood_light", "wood_pale", "wood", "wood_light", "wood", "wood_light"], True)
+    c.rect(0, 24, W, 40, "wood")
+    boards(c, rng, 16, ["wood"], False, 25, 39)
+    c.hline(0, W, 24, "wood_light")
+    c.hline(0, W, 38, "wood_dark")
+    c.hline(0, W, 39, "shadow")
     for x in range(4, W, 16):      # pegs
-        c.px(x, 31, "wood")
+        c.px(x, 31, "wood_dark")
         c.px(x + 1, 32, "shadow")
+    return c
+
+
+def ceiling_plaster(rng):
+    """The widow's ceiling: limewash between two slim joists, kept clean."""
+    c = Canvas(W, 64)
+    plaster(c, 0, 80, rng)          # (below the last row: no rain grime overhead)
+    for x0 in (0, 32):
+        c.rect(x0, 0, x0 + 5, 64, "wood")
+        c.vline(x0, 0, 64, "wood_light")
+        c.vline(x0 + 4, 0, 64, "wood_dark")
+        c.vline(x0 + 5, 0, 64, "plaster_dark")     # the joist's shadow
+        for y in range(6, 64, 21):
+            c.px(x0 + 2, y, "wood_dark")
+    return c
+
+
+def ceiling_thatch(rng):
+    """The farmers' hall, open to its roof: the thatch seen from under,
+    bundles of reed in courses, laid on rafters with a batten across."""
+    c = Canvas(W, 64)
+    # the reeds lie across the rafters: streaks along the rows, not patches
+    n = value_noise(W, 64, 8, 1, rng) * 0.6 + value_noise(W, 64, 16, 2, rng) * 0.4
+    c.tones(n, ["straw_dark", "thatch", "straw", "straw"], cuts=[0.25, 0.5, 0.8])
+    for y in range(0, 64, 8):                       # the courses' butt ends
+        c.hline(0, W, y + 7, "straw_dark")
+        for x in range(int(rng.integers(0, 3)), W, 3):
+            c.px(x, y + 6, "thatch")
+    for _ in range(60):                             # single reeds
+        x, y = int(rng.integers(0, W)), int(rng.integers(0, 64))
+        c.rect(x, y, x + int(rng.integers(3, 7)), y + 1, "parchment_dark" if rng.random() < 0.5 else "thatch")
+    for x0 in (10, 42):                             # rafters
+        c.rect(x0, 0, x0 + 6, 64, "wood")
+        c.vline(x0, 0, 64, "wood_light")
+        c.vline(x0 + 5, 0, 64, "wood_dark")
+        c.vline(x0 + 6, 0, 64, "straw_dark")
+    c.rect(0, 28, W, 31, "wood_light")              # a batten
+    c.hline(0, W, 31, "wood_dark")
+    return c
+
+
+def floor_flags(rng):
+    """The farmers' hall's floor: big flagstones in rows, worn pale in the
+    middle, with dark joints."""
+    c = Canvas(W, 64)
+    speck = rng.random((64, W))
+    for row in range(4):
+        y0 = row * 16
+        x = int(rng.integers(0, 10)) + (12 if row % 2 else 0)
+        joints = [x]
+        while joints[-1] + 18 < joints[0] + W - 10:
+            joints.append(joints[-1] + int(rng.integers(18, 30)))
+        joints.append(joints[0] + W)
+        for a, b in zip(joints[:-1], joints[1:]):
+            tone = ["stone", "stone_light", "stone", "stone_light", "plaster_dark"][int(rng.integers(0, 5))]
+            c.rect(a, y0, b, y0 + 16, tone)
+            for yy in range(y0 + 1, y0 + 15):
+                for xx in range(a + 1, b - 1):
+                    r = speck[yy, xx % W]
+                    if r < 0.04:
+                        c.px(xx, yy, "stone_dark" if tone == "stone" else "stone")
+                    elif r > 0.97:
+                        c.px(xx, yy, "stone_pale")
+            c.hline(a + 1, b - 1, y0 + 1, "stone_pale" if tone != "stone" else "stone_light")
+            c.vline(a, y0, y0 + 16, "stone_dark")
+        c.hline(0, W, y0, "stone_dark")
+        c.hline(0, W, y0 + 15, "stone")
     return c
