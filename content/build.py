@@ -78,6 +78,19 @@ def docs():
         run([PYTHON, "content/ui/mockups.py"])
 
 
+def check_textures():
+    """The written textures as the game loads them: none with a dark line
+    standing alone in the sky (the art generator refuses to draw one; this
+    also catches a texture written by hand)."""
+    from PIL import Image
+    from art.generate import check_sky
+    folder = "data/images/textures"
+    for name in sorted(os.listdir(folder)):
+        if name.endswith(".png"):
+            with Image.open(os.path.join(folder, name)) as image:
+                check_sky(name, image.convert("RGB"))
+
+
 def main():
     os.chdir(ROOT)
     sys.path.insert(0, HERE)
@@ -95,6 +108,7 @@ def main():
             continue
         print("content: " + name)
         runpy.run_path(script, run_name="__main__")
+    check_textures()
     if not only or "docs" in only:
         docs()
 

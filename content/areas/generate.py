@@ -93,6 +93,9 @@ MAP_COLOURS = {
     "textures/cabin_door_2.png": (40, 36, 40),
     "textures/cabin_door_3.png": (60, 110, 70),
     "textures/cabin_door_4.png": (60, 90, 130),
+    "textures/ceiling_plaster.png": (196, 186, 164),
+    "textures/ceiling_thatch.png": (160, 136, 80),
+    "textures/floor_flags.png": (140, 136, 132),
 }
 for _i in range(1, 16):
     MAP_COLOURS["textures/cave_rock_%02d.png" % _i] = (80 + 8 * _i, 72 + 6 * _i, 68 + 5 * _i)

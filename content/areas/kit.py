@@ -47,13 +47,14 @@ ROOM_MATERIALS = {
 }
 
 
-def room(letters, start, **rest):
+def room(letters, start, own=None, **rest):
     """A cabin interior: floor and ceiling, daylight (no darkness), entered
     facing the back wall (rotation 90) from the door in the bottom row.
-    letters names the materials its grids use, in Wall-number order."""
-    legend = {ch: ROOM_MATERIALS[ch] for ch in letters}
+    letters names the materials its grids use, in Wall-number order; own
+    gives the cabin its own texture for some of those letters."""
+    legend = {ch: (own or {}).get(ch, ROOM_MATERIALS[ch]) for ch in letters}
     level = dict(
-        hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=True,
+        hasFloor=True, hasCeiling=True, useLighting=False, useSideShading=False,
         transparentWall=False, rotation=90, start=start, background=rgb("ink"),
         textures=list(dict.fromkeys(legend.values())), legend=legend)
     level.update(rest)

@@ -32,6 +32,30 @@ def check(name, image, size, allowed):
         raise SystemExit("art: %s uses colours outside the palette: %s" % (name, sorted(stray)[:5]))
 
 
+def sky_wires(image, dark=64, run=6):
+    """Columns of dark texels standing alone in the sky: a run of `run` or
+    more, each with sky on both sides. In the game they read as wires or
+    cracks in the sky. Returns (x, first row, length) of each."""
+    a = np.asarray(image)
+    sky = np.all(a == np.array(CYAN, np.uint8), axis=2)
+    lum = a[..., 0] * 0.299 + a[..., 1] * 0.587 + a[..., 2] * 0.114
+    lone = (lum < dark) & np.roll(sky, 1, 1) & np.roll(sky, -1, 1)
+    found = []
+    for x in range(a.shape[1]):
+        edges = np.flatnonzero(np.diff(np.concatenate(([0], lone[:, x].astype(np.int8), [0]))))
+        for y0, y1 in zip(edges[::2], edges[1::2]):
+            if y1 - y0 >= run:
+                found.append((x, int(y0), int(y1 - y0)))
+    return found
+
+
+def check_sky(name, image):
+    wires = sky_wires(image)
+    if wires:
+        raise SystemExit("art: %s has %d dark lines standing alone in the sky, the first at x %d rows %d to %d"
+                         % (name, len(wires), wires[0][0], wires[0][1], wires[0][1] + wires[0][2] - 1))
+
+
 def sheet(entries, path, columns, scale, background):
     """Pictures scaled up in a grid, each with its name underneath."""
     cell_w = max(img.size[0] for _, img in entries) * scale + 12
@@ -59,6 +83,11 @@ def sheet(entries, path, columns, scale, background):
     save_png(out, path)
 
 
+def indoors(name):
+    """A cabin's wall, floor or ceiling."""
+    return "room" in name or name.startswith(("textures/floor_", "textures/ceiling_"))
+
+
 def as_seen(image, key, background):
     """A picture as the game shows it: see-through texels filled in."""
     a = np.asarray(image).copy()
@@ -73,6 +102,7 @@ def main():
     for name, (storeys, _) in TEXTURES.items():
         image = textures.make(name)
         check(name, image, (64, 64 * storeys), allowed | {CYAN})
+        check_sky(name, image)
         save_png(image, os.path.join(IMAGES, name))
         made_textures.append((name, image))
     made_sprites = []
@@ -85,10 +115,9 @@ def main():
         made_sprites.append((name, image))
 
     sky = rgb("sky")
-    sheet([(n, as_seen(i, CYAN, sky)) for n, i in made_textures if "cave" not in n and "room" not in n
-           and n not in ("textures/floor_boards.png", "textures/ceiling_beams.png")],
+    sheet([(n, as_seen(i, CYAN, sky)) for n, i in made_textures if "cave" not in n and not indoors(n)],
           os.path.join(DOCS, "textures_outside.png"), 9, 3, (40, 40, 44))
-    sheet([(n, i) for n, i in made_textures if "room" in n or n in ("textures/floor_boards.png", "textures/ceiling_beams.png")],
+    sheet([(n, i) for n, i in made_textures if indoors(n)],
           os.path.join(DOCS, "textures_rooms.png"), 9, 3, (40, 40, 44))
     sheet([(n, i) for n, i in made_textures if "cave" in n],
           os.path.join(DOCS, "textures_cave.png"), 8, 3, (40, 40, 44))

@@ -113,3 +113,6 @@ TEXTURES["textures/cabin_door_4.png"] = (2, "the mother's door: blue, flower pot
 # Each cabin's own material inside.
 TEXTURES["textures/room_panelled.png"] = (1, "limewash above a dado of dark boards: the farmers' hall")
 TEXTURES["textures/room_planks_painted.png"] = (1, "boards painted a faded blue: the mother's home")
+TEXTURES["textures/ceiling_plaster.png"] = (1, "limewash between slim joists: the widow's ceiling")
+TEXTURES["textures/ceiling_thatch.png"] = (1, "thatch on rafters seen from under: the farmers' hall")
+TEXTURES["textures/floor_flags.png"] = (1, "big worn flagstones: the farmers' hall")

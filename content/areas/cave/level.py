@@ -26,7 +26,7 @@ from common.palette import rgb
 ROCK = ["textures/cave_rock_%02d.png" % i for i in range(2, 16)]
 
 LEVEL = dict(
-    hasFloor=True, hasCeiling=True, useLighting=True, useSideShading=True,
+    hasFloor=True, hasCeiling=True, useLighting=True, useSideShading=False,
     transparentWall=False,
     rotation=180, start=(3.5, 21.5),
     background=rgb("ink"),

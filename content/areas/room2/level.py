@@ -3,7 +3,7 @@ picture faces the door, so it is the first thing the player sees."""
 from areas.kit import room, talk, door, look
 
 LEVEL = room(
-    "PDWSHbe", (4.5, 5.5),
+    "PDWSHbe", (4.5, 5.5), own={"e": "textures/ceiling_plaster.png"},
     definitions=[
         look("bed", "sprites/bed.png"),
         look("table", "sprites/table.png"),

@@ -3,7 +3,7 @@ pedestal at the far end, in line with the door."""
 from areas.kit import room, talk, door, look
 
 LEVEL = room(
-    "LDWCbeA", (5.5, 6.5),
+    "LDWCbeA", (5.5, 6.5), own={"b": "textures/floor_flags.png", "e": "textures/ceiling_thatch.png"},
     definitions=[
         look("bookPedestal", "sprites/book_pedestal.png"),
         look("table", "sprites/table.png"),
