@@ -12,7 +12,6 @@ import numpy as np
 
 from art.canvas import Canvas
 from art.legend import LEGEND
-from art.sprites import outline
 from common.palette import rgb
 
 GRIDS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "people")
@@ -36,12 +35,12 @@ def read_grid(path, width=64, height=64):
 def from_grid(base):
     def make(rng):
         rows = read_grid(os.path.join(GRIDS, base + ".txt"))
-        c = Canvas(64, 64, "black")
+        c = Canvas(64, 64, "black", wrap=False)
         lut = {ch: np.array(rgb(name), np.uint8) for ch, name in LEGEND.items()}
         for y, row in enumerate(rows):
             for x, ch in enumerate(row):
                 c.a[y, x] = lut[ch]
-        return outline(c)
+        return c.outline()
     return make
 
 
