@@ -12,6 +12,8 @@ Both images stand on the bottom edge of the screen and the message panel
 covers them from 120 pixels above it: the fists, the guard and the bail sit
 in the top 30 rows so that what shows above the panel is still a hand.
 """
+import math
+
 from PIL import Image
 
 from art.canvas import Canvas
@@ -107,19 +109,19 @@ KNIFE_FIST = """
 .nnSsssssssssSs...
 .nnsssssssssssSh..
 .khhhhhhhssssssh..
-..kkkkkkkhhsssssh.
-.SSSsssssshSsssshh
-SSsssssssshSsssshh
-hssssssssshsssssh.
-.ddddddhhddSssssh.
-.SSSssssshSsssssh.
-SSssssssshSsssshh.
+..kkkkkkhhhsssssh.
+.SSSSssssshSsssshh
+SSssssssssdSsssshh
+hsssssssshhsssssh.
+.dddhhhsshdSssssh.
+.SSSSsssshdSssssh.
+SSsssssssdSsssshh.
 hssssssshhsssssh..
-.dddddhhddSsssshh.
-..SSsssshSssssshh.
-.SSsssssshsssssh..
-.hsssssshhssssh...
-..ddddhhdSssssh...
+.dddhhshhdSsssshh.
+..SSSsssdSssssshh.
+.SSssssshhsssssh..
+.hsssssshSssssh...
+..ddhhshdSssssh...
 ...SSsssSssshh....
 ...hsssshhshh.....
 ....hhhhhhhh......
@@ -170,14 +172,28 @@ def lantern():
     c.hline(cx - 10, cx + 10, top + 6, "iron")
     for dx in (-7, 6):
         c.px(cx + dx, top, "iron_light")
-    # the glass box: dark posts at the corners, lit glass, the flame inside
+    # the glass box: the flame's light on the glass, brightest round the
+    # flame and falling off to the frame, stepped through three warm tones
+    # with a checker where one gives way to the next
     g0, g1 = top + 7, top + 25
+    fy = g0 + 9.5
     for y in range(g0, g1 + 1):
-        for x in range(cx - 8, cx + 8):
-            d = abs(x + 0.5 - cx) / 8.0
-            c.px(x, y, "flame" if d < 0.6 else "glow")
-        c.px(cx - 6, y, "flame_light" if g0 + 2 <= y <= g1 - 3 else "glow")
-        for x in (cx - 8, cx - 7, cx + 6, cx + 7):
+        for x in range(cx - 6, cx + 6):
+            d = math.hypot((x + 0.5 - cx) / 6.5, (y + 0.5 - fy) / 10.0)
+            checker = (x + y) % 2
+            if d < 0.4:
+                name = "flame"
+            elif d < 0.84 - 0.08 * checker:
+                name = "glow"
+            else:
+                name = "cloth_orange"
+            c.px(x, y, name)
+    # a glint of the flame on the pane, to the left
+    c.vline(cx - 6, g0 + 3, g0 + 9, "flame_light")
+    # the frame: dark posts at the corners and two bars down the front, so
+    # the flame stands in a cage
+    for y in range(g0, g1 + 1):
+        for x in (cx - 7, cx - 4, cx + 3, cx + 6, cx + 7):
             c.px(x, y, "iron_dark")
         c.px(cx - 8, y, "iron")
     # the flame: a drop of light on the wick, no dark parts in the glass
@@ -218,12 +234,12 @@ def knife_hand():
     _cuff(c, 20, 33, 37, -0.08, "left")
     c.line(25, 55, 37, 59, "coat_dark")      # folds of the sleeve
     c.line(27, 65, 39, 68, "coat_dark")
-    # the handle's end below the fist: dark wood, lit on the left
-    for y in range(KFIST_TOP + 19, KFIST_TOP + 25):
-        for x in range(15, 20):
-            c.px(x, y, "wood_light" if x < 16 else ("wood" if x < 18 else "wood_dark"))
-    c.hline(16, 19, KFIST_TOP + 25, "wood_dark")
-    c.px(17, KFIST_TOP + 23, "iron_light")      # the rivet through the tang
+    # the handle's end below the fist: plain wood lit on the left, rounded
+    # off, and a texel clear of the cuff so that the outline parts them
+    for y in range(KFIST_TOP + 19, KFIST_TOP + 24):
+        for x in range(14, 19):
+            c.px(x, y, "wood_light" if x < 15 else ("wood" if x < 17 else "wood_dark"))
+    c.hline(15, 18, KFIST_TOP + 24, "wood_dark")
     # the blade: straight back, flat, a bright edge bevel
     for y in range(BLADE_TOP, BLADE_BOTTOM + 1):
         left, right = blade_span(y)
