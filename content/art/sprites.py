@@ -343,9 +343,11 @@ def tools(rng):
     line(c, 13, 22, 35, 18, "iron", 2)
     line(c, 13, 23, 35, 19, "iron_dark", 1)
     rect(c, 34, 17, 36, 19, "iron_light")
-    line(c, 32, 63, 35, 36, "wood", 2)
-    line(c, 35, 36, 36, 26, "iron_light", 2)
-    rect(c, 34, 35, 38, 37, "iron_dark")
+    # the chisel is short and stands below the tally marks it cut, which
+    # the game carves into the wall behind at about this height
+    line(c, 32, 63, 34, 48, "wood", 2)
+    line(c, 34, 48, 35, 40, "iron_light", 2)
+    rect(c, 33, 47, 37, 49, "iron_dark")
     # the mallet: a round-ended wooden head, bands of iron, a short handle
     line(c, 44, 63, 49, 36, "wood_light", 2)
     line(c, 45, 63, 50, 36, "wood_dark", 1)
