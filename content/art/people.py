@@ -5,6 +5,12 @@ added here, so a figure can be reshaped without redrawing its edge.
 
 Adults stand about 60 texels tall and children about 38, feet always on
 rows 60-63, so that at scale 1 everyone stands on the floor.
+
+The farmer who bars the cave's way (and his body) wears a pale blue shirt
+over light brown overalls: blue is a hue the cave's rock has none of, and
+both are light enough to stand out in its dark. His blood is sprayed across
+the shirt and wiped off his hands onto the bib and thigh; the next farmer's
+runs down him in fresh drips, so the two are not marked alike.
 """
 import os
 
