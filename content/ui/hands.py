@@ -102,7 +102,9 @@ LANTERN_FIST = """
 # The right fist round the knife's handle, seen from the inside: the thumb
 # across the top with its nail at the tip, over the index finger; four
 # fingers below it, shorter toward the pinky, their knuckles down the left;
-# the back of the hand on the right, rounding into the wrist.
+# the back of the hand on the right, rounding into the wrist. The creases
+# between the fingers are dark only at the knuckles and fade along them: drawn
+# dark right across, they read as stripes.
 KNIFE_FIST = """
 .....SSSSSSS......
 ...SSsssssssSS....
