@@ -1,13 +1,15 @@
 // areaview: a 640x480 picture of an area seen from any spot, drawn by the
 // game's own level loader and raycaster, for designing and reviewing areas.
 //
-//   areaview AREA X Y FACING OUT.png [--dark] [--lit] [--unlit] [--all]
+//   areaview AREA X Y FACING OUT.png [--dark] [--lit] [--unlit] [--all] [--tally]
 //
 // FACING is a level rotation in degrees (0 faces -x, 90 faces -y, 180 +x,
 // 270 +y). The area's own lighting flag decides whether distance darkness is
 // drawn; --lit and --unlit force it on or off. --dark uses the darkness of the
 // cave entered without the lantern instead of the lantern's. --all shows the
-// sprites that the area hides until the story reveals them.
+// sprites that the area hides until the story reveals them. --tally carves the
+// tally marks into the area's walls as the game carves them into the cave's
+// when a game starts, so a view of that wall shows what the player sees.
 //
 // Run from the repository root (the level paths are relative to it). Exits
 // with 1 and a message on a bad argument, a refused level or a failed write.
@@ -16,6 +18,7 @@
 #include "render/DarknessTable.h"
 #include "render/FrameBuffer.h"
 #include "render/Raycaster.h"
+#include "story/Story.h"
 #include "world/Level.h"
 
 #include <SDL.h>
@@ -41,6 +44,7 @@ struct Options {
     bool dark = false;
     int lighting = -1;  // -1: the area's own flag
     bool showAll = false;
+    bool tally = false;
 };
 
 bool parseNumber(const char* text, double& value) {
@@ -57,6 +61,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
         else if (arg == "--lit") options.lighting = 1;
         else if (arg == "--unlit") options.lighting = 0;
         else if (arg == "--all") options.showAll = true;
+        else if (arg == "--tally") options.tally = true;
         else if (arg.rfind("--", 0) == 0) return false;
         else positional.push_back(arg);
     }
@@ -84,7 +89,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: areaview AREA X Y FACING OUT.png [--dark] [--lit] [--unlit] [--all]\n");
+                     "usage: areaview AREA X Y FACING OUT.png [--dark] [--lit] [--unlit] [--all] "
+                     "[--tally]\n");
         return 1;
     }
     std::unique_ptr<Level> level = loadLevel(options.area);
@@ -100,6 +106,7 @@ int main(int argc, char** argv) {
     }
     if (options.showAll)
         for (Sprite& sprite : level->sprites) sprite.isVisible = true;
+    if (options.tally) carveTallyMarks(*level);
 
     Vec2 position;
     Vec2 direction;

@@ -1,9 +1,12 @@
-"""Drawing helpers shared by the texture and sprite generators.
+"""Drawing helpers shared by the texture, sprite and hand generators.
 
 A Canvas is an RGB numpy array painted only with palette names, so every
-texel of the game's pictures comes from the one palette. Noise is periodic
-(it wraps at the canvas edges) so that textures tile without seams, and every
-random choice comes from a seeded generator, so the output never varies.
+texel of the game's pictures comes from the one palette. Its fill is the
+see-through colour the outline goes around. A texture's canvas wraps
+sideways so that it tiles; a figure's (wrap=False) clips at every edge.
+Noise is periodic (it wraps at the canvas edges) so that textures tile
+without seams, and every random choice comes from a seeded generator, so the
+output never varies.
 """
 import numpy as np
 from PIL import Image
@@ -12,24 +15,36 @@ from common.palette import rgb
 
 
 class Canvas:
-    def __init__(self, w, h, fill="cyan"):
+    def __init__(self, w, h, fill="cyan", wrap=True):
         self.w, self.h = w, h
+        self.wrap = wrap
+        self.clear = np.array(rgb(fill), np.uint8)
         self.a = np.zeros((h, w, 3), np.uint8)
-        self.a[:] = rgb(fill)
+        self.a[:] = self.clear
+
+    def _column(self, x):
+        """The column x lands in, or None where a clipped canvas ends."""
+        if self.wrap:
+            return x % self.w
+        return x if 0 <= x < self.w else None
 
     # -- painting -----------------------------------------------------------
     def put(self, mask, name):
         self.a[mask] = rgb(name)
 
     def px(self, x, y, name):
-        """One texel; x wraps around (textures tile sideways), y is clipped."""
-        if 0 <= y < self.h:
-            self.a[y, x % self.w] = rgb(name)
+        """One texel; x wraps around (textures tile sideways) or is clipped,
+        y is clipped."""
+        x = self._column(x)
+        if x is not None and 0 <= y < self.h:
+            self.a[y, x] = rgb(name)
 
     def rect(self, x0, y0, x1, y1, name):
-        """Fills [x0, x1) x [y0, y1); x wraps, y is clipped."""
+        """Fills [x0, x1) x [y0, y1); x wraps or is clipped, y is clipped."""
         for x in range(x0, x1):
-            self.a[max(y0, 0):max(min(y1, self.h), 0), x % self.w] = rgb(name)
+            x = self._column(x)
+            if x is not None:
+                self.a[max(y0, 0):max(min(y1, self.h), 0), x] = rgb(name)
 
     def hline(self, x0, x1, y, name):
         self.rect(x0, y, x1, y + 1, name)
@@ -50,8 +65,55 @@ class Canvas:
                 m &= mask
             self.put(m, name)
 
+    def line(self, x0, y0, x1, y1, name):
+        steps = max(abs(x1 - x0), abs(y1 - y0))
+        for i in range(steps + 1):
+            t = i / steps if steps else 0
+            self.px(round(x0 + (x1 - x0) * t), round(y0 + (y1 - y0) * t), name)
+
+    def polygon(self, points, shade):
+        """Fills a polygon; shade(x, y, u) gives the name, u = 0..1 across the
+        row from its left to its right edge."""
+        ys = [p[1] for p in points]
+        for y in range(max(0, min(ys)), min(self.h, max(ys) + 1)):
+            xs = []
+            n = len(points)
+            for i in range(n):
+                (x0, y0), (x1, y1) = points[i], points[(i + 1) % n]
+                if y0 == y1:
+                    continue
+                if min(y0, y1) <= y + 0.5 < max(y0, y1):
+                    xs.append(x0 + (y + 0.5 - y0) * (x1 - x0) / (y1 - y0))
+            xs.sort()
+            for a, b in zip(xs[0::2], xs[1::2]):
+                left, right = int(round(a)), int(round(b)) - 1
+                for x in range(left, right + 1):
+                    u = (x - left) / max(1, right - left)
+                    self.px(x, y, shade(x, y, u))
+
+    def outline(self, name="ink"):
+        """Turns see-through texels that touch the figure into the outline
+        colour; returns the canvas."""
+        empty = np.all(self.a == self.clear, axis=2)
+        solid = ~empty
+        near = np.zeros_like(solid)
+        near[1:, :] |= solid[:-1, :]
+        near[:-1, :] |= solid[1:, :]
+        near[:, 1:] |= solid[:, :-1]
+        near[:, :-1] |= solid[:, 1:]
+        self.put(empty & near, name)
+        return self
+
     def is_colour(self, name):
         return np.all(self.a == np.array(rgb(name), np.uint8), axis=2)
+
+    def holds(self, x, y, name):
+        """Whether texel (x, y), inside the canvas, is painted with name."""
+        return bool(np.all(self.a[y, x] == np.array(rgb(name), np.uint8)))
+
+    def is_clear(self, x, y):
+        """Whether texel (x, y), inside the canvas, is still see-through."""
+        return bool(np.all(self.a[y, x] == self.clear))
 
     def blit(self, other, x, y):
         """Copies another canvas in, skipping its cyan texels."""

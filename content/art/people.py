@@ -5,6 +5,12 @@ added here, so a figure can be reshaped without redrawing its edge.
 
 Adults stand about 60 texels tall and children about 38, feet always on
 rows 60-63, so that at scale 1 everyone stands on the floor.
+
+The farmer who bars the cave's way (and his body) wears a pale blue shirt
+over light brown overalls: blue is a hue the cave's rock has none of, and
+both are light enough to stand out in its dark. His blood is sprayed across
+the shirt and wiped off his hands onto the bib and thigh; the next farmer's
+runs down him in fresh drips, so the two are not marked alike.
 """
 import os
 
@@ -12,7 +18,6 @@ import numpy as np
 
 from art.canvas import Canvas
 from art.legend import LEGEND
-from art.sprites import outline
 from common.palette import rgb
 
 GRIDS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "people")
@@ -36,12 +41,12 @@ def read_grid(path, width=64, height=64):
 def from_grid(base):
     def make(rng):
         rows = read_grid(os.path.join(GRIDS, base + ".txt"))
-        c = Canvas(64, 64, "black")
+        c = Canvas(64, 64, "black", wrap=False)
         lut = {ch: np.array(rgb(name), np.uint8) for ch, name in LEGEND.items()}
         for y, row in enumerate(rows):
             for x, ch in enumerate(row):
                 c.a[y, x] = lut[ch]
-        return outline(c)
+        return c.outline()
     return make
 
 

@@ -13,21 +13,7 @@ S = 64
 
 
 def blank():
-    return Canvas(S, S, "black")
-
-
-def outline(c):
-    """Turns see-through texels that touch the figure into ink."""
-    a = c.a
-    empty = np.all(a == 0, axis=2)
-    solid = ~empty
-    near = np.zeros_like(solid)
-    near[1:, :] |= solid[:-1, :]
-    near[:-1, :] |= solid[1:, :]
-    near[:, 1:] |= solid[:, :-1]
-    near[:, :-1] |= solid[:, 1:]
-    c.put(empty & near, "ink")
-    return c
+    return Canvas(S, S, "black", wrap=False)
 
 
 def ellipse(c, cx, cy, rx, ry, name):
@@ -71,7 +57,7 @@ def signpost(rng):
             rect(c, x, y0 + 3, x + 2, y0 + 4, "wood_dark")
             rect(c, x, y0 + 5, x + 1, y0 + 6, "wood_dark")
     rect(c, 26, 60, 38, 64, "grass_dark")
-    return outline(c)
+    return c.outline()
 
 
 def well(rng):
@@ -94,7 +80,7 @@ def well(rng):
             rect(c, x, y, x + 1, y + 5, "stone_dark")
             rect(c, x + 1, y + 1, x + 3, y + 2, "stone_light")
     rect(c, 12, 41, 52, 44, "stone_light")
-    return outline(c)
+    return c.outline()
 
 
 def cart(rng):
@@ -114,7 +100,7 @@ def cart(rng):
     rect(c, 10, 30, 22, 34, "straw")          # a sack and some straw
     ellipse(c, 44, 29, 6, 5, "parchment_dark")
     rect(c, 43, 23, 46, 25, "cloth_brown")
-    return outline(c)
+    return c.outline()
 
 
 def barrel(rng):
@@ -132,7 +118,7 @@ def barrel(rng):
         rect(c, 32 - half, y, 32 + half, y + 2, "iron_dark")
         rect(c, 32 - half, y, 32 + half, y + 1, "iron")
     ellipse(c, 32, 31, 10, 2, "wood_dark")
-    return outline(c)
+    return c.outline()
 
 
 def tree(rng):
@@ -145,7 +131,7 @@ def tree(rng):
     for (x0, y0, x1, y1) in ((14, 12, 10, 4), (48, 8, 52, 2), (54, 24, 60, 20), (10, 30, 4, 28)):
         line(c, x0, y0, x1, y1, "wood", 1)
     rect(c, 24, 61, 40, 64, "wood_dark")   # roots
-    return outline(c)
+    return c.outline()
 
 
 def book_pedestal(rng):
@@ -166,7 +152,7 @@ def book_pedestal(rng):
         rect(c, 19, y, 29, y + 1, "parchment_dark")
         rect(c, 35, y, 45, y + 1, "parchment_dark")
     rect(c, 40, 30, 41, 35, "cloth_red")   # ribbon
-    return outline(c)
+    return c.outline()
 
 
 def table(rng):
@@ -183,7 +169,7 @@ def table(rng):
     rect(c, 20, 33, 22, 36, "stone_light")
     rect(c, 38, 34, 43, 40, "wood")
     rect(c, 38, 34, 43, 35, "wood_pale")
-    return outline(c)
+    return c.outline()
 
 
 def bed(rng):
@@ -198,7 +184,7 @@ def bed(rng):
         rect(c, x, 42, x + 1, 49, "cloth_denim")
     rect(c, 11, 40, 22, 45, "cloth_white")  # pillow
     rect(c, 10, 48, 58, 49, "shadow")
-    return outline(c)
+    return c.outline()
 
 
 def stump_base(c):
@@ -218,7 +204,7 @@ def stump_base(c):
 def stump(rng):
     c = blank()
     stump_base(c)
-    return outline(c)
+    return c.outline()
 
 
 def lantern(c, cx, bottom):
@@ -236,7 +222,7 @@ def stump_lantern(rng):
     c = blank()
     stump_base(c)
     lantern(c, 32, 45)
-    return outline(c)
+    return c.outline()
 
 
 def axe(rng):
@@ -253,7 +239,7 @@ def axe(rng):
     rect(c, 24, 40, 34, 45, "iron")
     rect(c, 24, 40, 34, 41, "iron_light")
     rect(c, 24, 44, 34, 45, "iron_dark")
-    return outline(c)
+    return c.outline()
 
 
 def sheep_body(c, dx=0, dy=0):
@@ -280,7 +266,7 @@ def sheep(rng):
     rect(c, 11, 35, 12, 36, "ink")
     rect(c, 14, 30, 19, 33, "shadow")          # ear
     ellipse(c, 15, 30, 3, 2, "plaster")        # wool cap
-    return outline(c)
+    return c.outline()
 
 
 def sheep_stabbed(rng):
@@ -302,7 +288,7 @@ def sheep_stabbed(rng):
     rect(c, 29, 51, 31, 53, "blood_dark")
     line(c, 30, 55, 29, 60, "blood", 1)
     line(c, 32, 54, 33, 59, "blood_dark", 1)
-    return outline(c)
+    return c.outline()
 
 
 def haystack(rng):
@@ -324,7 +310,7 @@ def haystack(rng):
         rect(c, x, 59, x + 1, 64, "earth")
     rect(c, 31, 6, 33, 13, "wood")               # the pole
     line(c, 22, 20, 42, 24, "straw_dark", 1)     # a binding rope
-    return outline(c)
+    return c.outline()
 
 
 def bones(rng):
@@ -345,7 +331,7 @@ def bones(rng):
     rect(c, 41, 53, 43, 54, "shadow")
     for x in range(39, 46, 2):
         rect(c, x, 56, x + 1, 57, "plaster_dark")
-    return outline(c)
+    return c.outline()
 
 
 def tools(rng):
@@ -357,9 +343,11 @@ def tools(rng):
     line(c, 13, 22, 35, 18, "iron", 2)
     line(c, 13, 23, 35, 19, "iron_dark", 1)
     rect(c, 34, 17, 36, 19, "iron_light")
-    line(c, 32, 63, 35, 36, "wood", 2)
-    line(c, 35, 36, 36, 26, "iron_light", 2)
-    rect(c, 34, 35, 38, 37, "iron_dark")
+    # the chisel is short and stands below the tally marks it cut, which
+    # the game carves into the wall behind at about this height
+    line(c, 32, 63, 34, 48, "wood", 2)
+    line(c, 34, 48, 35, 40, "iron_light", 2)
+    rect(c, 33, 47, 37, 49, "iron_dark")
     # the mallet: a round-ended wooden head, bands of iron, a short handle
     line(c, 44, 63, 49, 36, "wood_light", 2)
     line(c, 45, 63, 50, 36, "wood_dark", 1)
@@ -370,7 +358,7 @@ def tools(rng):
     rect(c, 57, 28, 58, 35, "wood_dark")
     for x in (44, 54):
         rect(c, x, 27, x + 1, 36, "iron")
-    return outline(c)
+    return c.outline()
 
 
 def lantern_post(rng):
@@ -381,7 +369,7 @@ def lantern_post(rng):
     rect(c, 23, 11, 24, 16, "iron")
     lantern(c, 23, 32)
     rect(c, 26, 60, 38, 64, "cave_rock")
-    return outline(c)
+    return c.outline()
 
 
 OBJECTS = {

@@ -24,12 +24,16 @@ def rows_of(text):
 
 
 def grid(text, legend, mode="RGB"):
-    lines = rows_of(text)
-    image = Image.new(mode, (len(lines[0]), len(lines)))
+    return image_of([[legend[ch] for ch in line] for line in rows_of(text)], mode)
+
+
+def image_of(rows, mode="RGB"):
+    """An image of rows of palette names (or RGB triples), one pixel each;
+    in RGBA every pixel is opaque."""
+    image = Image.new(mode, (len(rows[0]), len(rows)))
     pixels = image.load()
-    for y, line in enumerate(lines):
-        for x, ch in enumerate(line):
-            value = legend[ch]
+    for y, row in enumerate(rows):
+        for x, value in enumerate(row):
             colour = rgb(value) if isinstance(value, str) else value
             pixels[x, y] = colour if mode == "RGB" else colour + (255,)
     return image

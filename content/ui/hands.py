@@ -1,8 +1,8 @@
 """The first-person hands: the lantern in the left hand, the knife in the
 right, and the same knife hand bloodied.
 
-Drawn on a grid of palette names at a third of their size and tripled, so
-they share the world's chunky pixels. Cyan is see-through. Every solid part
+Drawn in palette colours at a third of their size and tripled, so they
+share the world's chunky pixels. Cyan is see-through. Every solid part
 gets a one-pixel ink outline so the hands read against bright grass and dark
 rock alike. The fists are drawn pixel by pixel below; the lantern has no
 halo around it (nothing else in the game glows past its own outline), its
@@ -12,80 +12,22 @@ Both images stand on the bottom edge of the screen and the message panel
 covers them from 120 pixels above it: the fists, the guard and the bail sit
 in the top 30 rows so that what shows above the panel is still a hand.
 """
+import math
+
 from PIL import Image
 
-from common.palette import CYAN, rgb
+from art.canvas import Canvas
 from common.pixelart import save_png
 
 SCALE = 3
-CLEAR = None
 
-class Canvas:
-    def __init__(self, w, h):
-        self.w, self.h = w, h
-        self.px = [[CLEAR] * w for _ in range(h)]
 
-    def set(self, x, y, name):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = name
+def blank(w, h):
+    return Canvas(w, h, "cyan", wrap=False)
 
-    def get(self, x, y):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            return self.px[y][x]
-        return CLEAR
 
-    def hline(self, x0, x1, y, name):
-        for x in range(x0, x1 + 1):
-            self.set(x, y, name)
-
-    def vline(self, x, y0, y1, name):
-        for y in range(y0, y1 + 1):
-            self.set(x, y, name)
-
-    def line(self, x0, y0, x1, y1, name):
-        steps = max(abs(x1 - x0), abs(y1 - y0))
-        for i in range(steps + 1):
-            t = i / steps if steps else 0
-            self.set(round(x0 + (x1 - x0) * t), round(y0 + (y1 - y0) * t), name)
-
-    def polygon(self, points, shade):
-        """Fills a polygon; shade(x, y, u) gives the name, u = 0..1 across the
-        row from its left to its right edge."""
-        ys = [p[1] for p in points]
-        for y in range(max(0, min(ys)), min(self.h, max(ys) + 1)):
-            xs = []
-            n = len(points)
-            for i in range(n):
-                (x0, y0), (x1, y1) = points[i], points[(i + 1) % n]
-                if y0 == y1:
-                    continue
-                if min(y0, y1) <= y + 0.5 < max(y0, y1):
-                    xs.append(x0 + (y + 0.5 - y0) * (x1 - x0) / (y1 - y0))
-            xs.sort()
-            for a, b in zip(xs[0::2], xs[1::2]):
-                left, right = int(round(a)), int(round(b)) - 1
-                for x in range(left, right + 1):
-                    u = (x - left) / max(1, right - left)
-                    self.set(x, y, shade(x, y, u))
-
-    def outline(self, name="ink"):
-        solid = [(x, y) for y in range(self.h) for x in range(self.w) if self.px[y][x] is not CLEAR]
-        edge = set()
-        for x, y in solid:
-            for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-                if self.get(x + dx, y + dy) is CLEAR and 0 <= x + dx < self.w and 0 <= y + dy < self.h:
-                    edge.add((x + dx, y + dy))
-        for x, y in edge:
-            self.px[y][x] = name
-
-    def image(self):
-        img = Image.new("RGB", (self.w, self.h))
-        pix = img.load()
-        for y in range(self.h):
-            for x in range(self.w):
-                name = self.px[y][x]
-                pix[x, y] = CYAN if name is CLEAR else rgb(name)
-        return img.resize((self.w * SCALE, self.h * SCALE), Image.NEAREST)
+def tripled(c):
+    return c.image().resize((c.w * SCALE, c.h * SCALE), Image.NEAREST)
 
 
 # Letters of the hand drawings below; '.' leaves the pixel as it was.
@@ -100,7 +42,7 @@ def stamp(c, drawing, left, top, legend=LEGEND):
             raise ValueError("row %d of a hand drawing is %d wide, expected %d" % (y, len(row), len(rows[0])))
         for x, ch in enumerate(row):
             if ch != ".":
-                c.set(left + x, top + y, legend[ch])
+                c.px(left + x, top + y, legend[ch])
     return len(rows[0]), len(rows)
 
 
@@ -128,10 +70,10 @@ def _cuff(c, x0, x1, y, slope, lit_side):
         dy = int(round((x - x0) * slope))
         u = (x - x0) / max(1, x1 - x0)
         lit = u < 0.15 if lit_side == "left" else u > 0.85
-        c.set(x, y + dy, "coat_warm" if lit else "coat_light")
-        c.set(x, y + dy + 1, "coat_warm" if lit else "coat_light")
-        c.set(x, y + dy + 2, "coat_light" if lit else "coat")
-        c.set(x, y + dy + 3, "ink")
+        c.px(x, y + dy, "coat_warm" if lit else "coat_light")
+        c.px(x, y + dy + 1, "coat_warm" if lit else "coat_light")
+        c.px(x, y + dy + 2, "coat_light" if lit else "coat")
+        c.px(x, y + dy + 3, "ink")
 
 
 # --------------------------------------------------------------------- fists
@@ -160,26 +102,28 @@ LANTERN_FIST = """
 # The right fist round the knife's handle, seen from the inside: the thumb
 # across the top with its nail at the tip, over the index finger; four
 # fingers below it, shorter toward the pinky, their knuckles down the left;
-# the back of the hand on the right, rounding into the wrist.
+# the back of the hand on the right, rounding into the wrist. The creases
+# between the fingers are dark only at the knuckles and fade along them: drawn
+# dark right across, they read as stripes.
 KNIFE_FIST = """
 .....SSSSSSS......
 ...SSsssssssSS....
 .nnSsssssssssSs...
 .nnsssssssssssSh..
 .khhhhhhhssssssh..
-..kkkkkkkhhsssssh.
-.SSSsssssshSsssshh
-SSsssssssshSsssshh
-hssssssssshsssssh.
-.ddddddhhddSssssh.
-.SSSssssshSsssssh.
-SSssssssshSsssshh.
+..kkkkkkhhhsssssh.
+.SSSSssssshSsssshh
+SSssssssssdSsssshh
+hsssssssshhsssssh.
+.dddhhhsshdSssssh.
+.SSSSsssshdSssssh.
+SSsssssssdSsssshh.
 hssssssshhsssssh..
-.dddddhhddSsssshh.
-..SSsssshSssssshh.
-.SSsssssshsssssh..
-.hsssssshhssssh...
-..ddddhhdSssssh...
+.dddhhshhdSsssshh.
+..SSSsssdSssssshh.
+.SSssssshhsssssh..
+.hsssssshSssssh...
+..ddhhshdSssssh...
 ...SSsssSssshh....
 ...hsssshhshh.....
 ....hhhhhhhh......
@@ -209,7 +153,7 @@ LANTERN_CX, CAP_TOP = 32, 23         # the lantern hangs below the fist
 
 
 def lantern():
-    c = Canvas(LANTERN_W, LANTERN_H)
+    c = blank(LANTERN_W, LANTERN_H)
     # forearm from the bottom left up to the wrist under the fist; the
     # lantern hangs in front of it
     _sleeve(c, [(3, 73), (21, 73), (37, 19), (23, 17), (2, 62)], "right")
@@ -218,37 +162,51 @@ def lantern():
     c.line(10, 47, 19, 40, "coat_dark")
     cx, top = LANTERN_CX, CAP_TOP
     # the bail: a wire from each side of the cap straight up into the fist
-    c.vline(cx - 7, FIST_TOP + 12, top, "iron")
-    c.vline(cx + 6, FIST_TOP + 12, top, "iron")
+    c.vline(cx - 7, FIST_TOP + 12, top + 1, "iron")
+    c.vline(cx + 6, FIST_TOP + 12, top + 1, "iron")
     # roof, ring and the stubs where the bail is hooked on
     for y in range(top, top + 5):
         half = 4 + (y - top) * 5 // 4
         for x in range(cx - half, cx + half):
-            c.set(x, y, "iron" if x < cx - half + 2 else "iron_dark")
-    c.hline(cx - 3, cx + 2, top - 1, "iron_dark")
-    c.hline(cx - 10, cx + 9, top + 5, "iron_light")
-    c.hline(cx - 10, cx + 9, top + 6, "iron")
+            c.px(x, y, "iron" if x < cx - half + 2 else "iron_dark")
+    c.hline(cx - 3, cx + 3, top - 1, "iron_dark")
+    c.hline(cx - 10, cx + 10, top + 5, "iron_light")
+    c.hline(cx - 10, cx + 10, top + 6, "iron")
     for dx in (-7, 6):
-        c.set(cx + dx, top, "iron_light")
-    # the glass box: dark posts at the corners, lit glass, the flame inside
+        c.px(cx + dx, top, "iron_light")
+    # the glass box: the flame's light on the glass, brightest round the
+    # flame and falling off to the frame, stepped through three warm tones
+    # with a checker where one gives way to the next
     g0, g1 = top + 7, top + 25
+    fy = g0 + 9.5
     for y in range(g0, g1 + 1):
-        for x in range(cx - 8, cx + 8):
-            d = abs(x + 0.5 - cx) / 8.0
-            c.set(x, y, "flame" if d < 0.6 else "glow")
-        c.set(cx - 6, y, "flame_light" if g0 + 2 <= y <= g1 - 3 else "glow")
-        for x in (cx - 8, cx - 7, cx + 6, cx + 7):
-            c.set(x, y, "iron_dark")
-        c.set(cx - 8, y, "iron")
+        for x in range(cx - 6, cx + 6):
+            d = math.hypot((x + 0.5 - cx) / 6.5, (y + 0.5 - fy) / 10.0)
+            checker = (x + y) % 2
+            if d < 0.4:
+                name = "flame"
+            elif d < 0.84 - 0.08 * checker:
+                name = "glow"
+            else:
+                name = "cloth_orange"
+            c.px(x, y, name)
+    # a glint of the flame on the pane, to the left
+    c.vline(cx - 6, g0 + 3, g0 + 9, "flame_light")
+    # the frame: dark posts at the corners and two bars down the front, so
+    # the flame stands in a cage
+    for y in range(g0, g1 + 1):
+        for x in (cx - 7, cx - 4, cx + 3, cx + 6, cx + 7):
+            c.px(x, y, "iron_dark")
+        c.px(cx - 8, y, "iron")
     # the flame: a drop of light on the wick, no dark parts in the glass
     stamp(c, FLAME, cx - 4, g0 + 5, {"F": "flame_light", "g": "glow"})
     # the base: a band of iron, lit from the glass above
-    c.hline(cx - 10, cx + 9, g1 + 1, "iron_light")
+    c.hline(cx - 10, cx + 10, g1 + 1, "iron_light")
     for y in range(g1 + 2, g1 + 5):
         for x in range(cx - 10, cx + 10):
             u = (x - (cx - 10)) / 19.0
-            c.set(x, y, "iron_light" if u < 0.15 else ("iron" if u < 0.7 else "iron_dark"))
-    c.hline(cx - 9, cx + 8, g1 + 5, "iron_dark")
+            c.px(x, y, "iron_light" if u < 0.15 else ("iron" if u < 0.7 else "iron_dark"))
+    c.hline(cx - 9, cx + 9, g1 + 5, "iron_dark")
     stamp(c, LANTERN_FIST, FIST_LEFT, FIST_TOP)
     c.outline()
     return c
@@ -272,18 +230,18 @@ def blade_span(y):
 
 
 def knife_hand():
-    c = Canvas(KNIFE_W, KNIFE_H)
+    c = blank(KNIFE_W, KNIFE_H)
     # forearm from the bottom right, lit on its left by the lantern
     _sleeve(c, [(19, 73), (46, 73), (43, 50), (34, 38), (21, 39), (18, 54)], "left")
     _cuff(c, 20, 33, 37, -0.08, "left")
     c.line(25, 55, 37, 59, "coat_dark")      # folds of the sleeve
     c.line(27, 65, 39, 68, "coat_dark")
-    # the handle's end below the fist: dark wood, lit on the left
-    for y in range(KFIST_TOP + 19, KFIST_TOP + 25):
-        for x in range(15, 20):
-            c.set(x, y, "wood_light" if x < 16 else ("wood" if x < 18 else "wood_dark"))
-    c.hline(16, 18, KFIST_TOP + 25, "wood_dark")
-    c.set(17, KFIST_TOP + 23, "iron_light")      # the rivet through the tang
+    # the handle's end below the fist: plain wood lit on the left, rounded
+    # off, and a texel clear of the cuff so that the outline parts them
+    for y in range(KFIST_TOP + 19, KFIST_TOP + 24):
+        for x in range(14, 19):
+            c.px(x, y, "wood_light" if x < 15 else ("wood" if x < 17 else "wood_dark"))
+    c.hline(15, 18, KFIST_TOP + 24, "wood_dark")
     # the blade: straight back, flat, a bright edge bevel
     for y in range(BLADE_TOP, BLADE_BOTTOM + 1):
         left, right = blade_span(y)
@@ -296,11 +254,11 @@ def knife_hand():
                 name = "iron_dark"
             else:
                 name = "iron"
-            c.set(x, y, name)
+            c.px(x, y, name)
     # the guard across the top of the fist
-    c.hline(14, 26, GUARD, "iron_light")
-    c.hline(14, 26, GUARD + 1, "iron_dark")
-    c.set(14, GUARD + 1, "iron")
+    c.hline(14, 27, GUARD, "iron_light")
+    c.hline(14, 27, GUARD + 1, "iron_dark")
+    c.px(14, GUARD + 1, "iron")
     stamp(c, KNIFE_FIST, KFIST_LEFT, KFIST_TOP)
     c.outline()
     return c
@@ -319,22 +277,23 @@ def bloody(c):
                 name = "blood_light"
             elif x == left + reach:
                 name = "blood_dark"
-            c.set(x, y, name)
+            c.px(x, y, name)
     for y in range(5, BLADE_BOTTOM + 1):          # runs down the edge
         left, _ = blade_span(y)
         if y % 3:
-            c.set(left + 1, y, "blood" if y % 4 else "blood_dark")
+            c.px(left + 1, y, "blood" if y % 4 else "blood_dark")
     for dx, dy, name in ((0, 7, "blood"), (1, 7, "blood_dark"), (0, 11, "blood_dark"),
                          (1, 11, "blood"), (2, 15, "blood"), (1, 18, "blood_dark"),
                          (2, 2, "blood"), (3, 3, "blood_dark"), (6, 1, "blood"),
                          (7, 1, "blood_light"), (9, 12, "blood"), (5, 16, "blood_dark"),
                          (12, 6, "blood")):
-        if c.get(KFIST_LEFT + dx, KFIST_TOP + dy) not in (CLEAR, "ink"):
-            c.set(KFIST_LEFT + dx, KFIST_TOP + dy, name)
+        x, y = KFIST_LEFT + dx, KFIST_TOP + dy
+        if not c.is_clear(x, y) and not c.holds(x, y, "ink"):
+            c.px(x, y, name)
     return c
 
 
 def draw_all(images):
-    save_png(lantern().image(), images + "Lantern.png")
-    save_png(knife_hand().image(), images + "KnifeHand.png")
-    save_png(bloody(knife_hand()).image(), images + "KnifeHandBlood.png")
+    save_png(tripled(lantern()), images + "Lantern.png")
+    save_png(tripled(knife_hand()), images + "KnifeHand.png")
+    save_png(tripled(bloody(knife_hand())), images + "KnifeHandBlood.png")

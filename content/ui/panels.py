@@ -12,6 +12,7 @@ import random
 from PIL import Image
 
 from common.palette import rgb
+from common.pixelart import image_of
 
 FILL = "panel"            # the flat inside colour; arrows are drawn on it too
 FRAME_UNITS = 5           # frame thickness in half-resolution pixels (10 px)
@@ -87,16 +88,18 @@ def panel(width, height, seed, field=None):
                 names[sy + dy][sx + dx] = "iron_dark"
         names[sy][sx] = names[sy][sx + 1] = names[sy + 1][sx] = "iron"
         names[sy][sx] = "iron_light"
-    image = Image.new("RGB", (hw, hh))
-    px = image.load()
-    for y in range(hh):
-        for x in range(hw):
-            px[x, y] = rgb(names[y][x])
-    image = image.resize((hw * 2, hh * 2), Image.NEAREST)
-    image = _trim_to(image, width, height)
+    image = _doubled(names, width, height)
     if field:
         sunken_field(image, *field)
     return image
+
+
+def _doubled(names, width, height):
+    """The half-resolution rows of names at full size, trimmed to exactly
+    width x height."""
+    image = image_of(names)
+    w, h = image.size
+    return _trim_to(image.resize((w * 2, h * 2), Image.NEAREST), width, height)
 
 
 def _trim_to(image, width, height):
@@ -149,10 +152,4 @@ def header(width, height):
                 names[y][x] = "ink"
             elif d == 1:
                 names[y][x] = "wood_light" if d == d_top else ("wood_dark" if d == d_bottom else "wood")
-    image = Image.new("RGB", (hw, hh))
-    px = image.load()
-    for y in range(hh):
-        for x in range(hw):
-            px[x, y] = rgb(names[y][x])
-    image = image.resize((hw * 2, hh * 2), Image.NEAREST)
-    return _trim_to(image, width, height)
+    return _doubled(names, width, height)
