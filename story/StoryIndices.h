@@ -42,8 +42,8 @@ inline constexpr uint32_t CAVE_TALLY_LAST_WALL = 20;
 
 // Where the cave's scenes walk and turn the player, and the farmer let pass.
 inline constexpr Vec2 CAVE_BESIDE_AXEMAN(16.5f, 21.5f);      // led to the blind axe man
-inline constexpr Vec2 CAVE_WOMAN(6.5f, 3.5f);                // where she lies
-inline constexpr Vec2 CAVE_BESIDE_WOMAN(8.3f, 3.5f);         // walked up to her for the stab
+inline constexpr Vec2 CAVE_WOMAN(6.9f, 3.5f);                // where she lies
+inline constexpr Vec2 CAVE_BESIDE_WOMAN(9.2f, 3.5f);         // walked up to her for the stab
 inline constexpr Vec2 CAVE_BACK_FROM_WOMAN(10.5f, 3.5f);     // and a step back after it
 inline constexpr Vec2 CAVE_FARMER_STEPS_ASIDE(28.0f, 13.0f);  // from his cell, before he vanishes
 
