@@ -396,27 +396,26 @@ TEST_F(ShippedLevels, WhatStandsInABlockedCellIsInReachFromEachOpenSide) {
 }
 
 // Space turns the player toward the action's point: from wherever its label
-// shows, that turn must end facing what the label names: the sprite standing
-// on the point or the wall it lies in, not the open ground beyond it.
+// shows, that turn must end facing what the label names, the person or wall
+// in the blocked cell the point lies in, not the open ground beyond it.
 TEST_F(ShippedLevels, TurningToAnActionFacesWhatItNames) {
     for (const char* name : AREAS) {
         const Level& level = area(name);
+        // Walked with the cave opened, to reach all of it; turned with the
+        // farmer barring the way still in his cell.
         FootMap feet = std::string(name) == "cave" ? openedCave() : FootMap(name);
+        const FootMap cells(name);
         ASSERT_TRUE(feet.walkFrom(level.start));
         for (const Action& action : level.actions) {
             if (action.type != "manual" || !action.lookAt) continue;
-            const bool sprite = std::any_of(level.sprites.begin(), level.sprites.end(), [&](const Sprite& s) {
-                return distance(s.position, action.position) < 0.3f;
-            });
             int away = 0;
             for (Vec2 p : feet.reachedNear(action.position, REACH)) {
                 Vec2 step = action.position - p;
                 normalize(step);
-                while (distance(p, action.position) > 0.01f && !feet.cellBlocked(int(p.x), int(p.y))) p = p + step * 0.01f;
+                while (distance(p, action.position) > 0.01f && !cells.cellBlocked(int(p.x), int(p.y))) p = p + step * 0.01f;
                 // The wall beside a door or a person is still facing them.
-                away += feet.cellBlocked(int(p.x), int(p.y)) ? std::abs(int(p.x) - int(action.position.x)) > 1 ||
-                                                                   std::abs(int(p.y) - int(action.position.y)) > 1
-                                                             : !sprite;
+                away += !cells.cellBlocked(int(p.x), int(p.y)) || std::abs(int(p.x) - int(action.position.x)) > 1 ||
+                        std::abs(int(p.y) - int(action.position.y)) > 1;
             }
             EXPECT_EQ(away, 0) << name << ": spots whose turn to " << action.name << " faces away";
         }
