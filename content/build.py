@@ -29,7 +29,9 @@ SHOOTER = "build/tools/gameshot"
 # The screenshots of docs/screenshots/, each a game played from its title by
 # build/tools/gameshot: frames of 25 ms, keys pressed and held as a player
 # would (the walks are those of the play-through tests), then the picture.
-START = ["frames:31", "key:space", "frames:30"]
+# The game starts turned toward the priest; the walks set out facing down the
+# road, as the play-through routes do.
+START = ["frames:31", "key:space", "frames:30", "hold:right:10"]
 TO_FARM = START + ["hold:up:215", "key:space", "frames:30"]
 # The lantern from its stump, into the cave, east until the axe man calls.
 TO_CAVE = TO_FARM + ["hold:up:244", "hold:left:34", "hold:up:106", "hold:right:34", "hold:up:12",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/Vec2.h"
+
 #include <cstdint>
 
 // The places in the level files that the story script addresses by number.
@@ -37,6 +39,23 @@ inline constexpr int32_t CAVE_BLOOD_FLOOR_WALL = 5;  // floor Wall number painte
 // The cave's Wall numbers that the tally marks may be carved into.
 inline constexpr uint32_t CAVE_TALLY_FIRST_WALL = 6;
 inline constexpr uint32_t CAVE_TALLY_LAST_WALL = 20;
+
+// Where the cave's scenes walk and turn the player, and the farmer let pass.
+inline constexpr Vec2 CAVE_BESIDE_AXEMAN(16.5f, 21.5f);      // led to the blind axe man
+inline constexpr Vec2 CAVE_WOMAN(6.9f, 3.5f);                // where she lies
+inline constexpr Vec2 CAVE_BESIDE_WOMAN(9.2f, 3.5f);         // walked up to her for the stab
+inline constexpr Vec2 CAVE_BACK_FROM_WOMAN(10.5f, 3.5f);     // and a step back after it
+inline constexpr Vec2 CAVE_FARMER_STEPS_ASIDE(28.0f, 13.0f);  // from his cell, before he vanishes
+
+// The facing (a level rotation) the player comes back through each door
+// with; the door lies right behind them.
+inline constexpr int TOWN_FROM_CABIN1_FACING = 270;
+inline constexpr int TOWN_FROM_CABIN2_FACING = 90;
+inline constexpr int TOWN_FROM_CABIN3_FACING = 0;
+inline constexpr int TOWN_FROM_CABIN4_FACING = 0;
+inline constexpr int TOWN_FROM_FARM_FACING = 180;
+inline constexpr int FARM_FROM_TOWN_FACING = 270;
+inline constexpr int FARM_FROM_CAVE_FACING = 180;
 
 // The farm: a sheep's action i goes with its sprite i - SHEEP_ACTION_OFFSET,
 // which the stab advances to the next definition (the stabbed sheep).

@@ -119,7 +119,7 @@ void lookToAxeMan(PlayState& play) {
     say(play, StoryText::AXEMAN_CALLS, "moveToAxeMan");
     play.brotherMet = true;
 }
-void moveToAxeMan(PlayState& play) { walkTo(play, Vec2(16.5f, 21.5f), 1.8, "finishedMoving"); }
+void moveToAxeMan(PlayState& play) { walkTo(play, CAVE_BESIDE_AXEMAN, 1.8, "finishedMoving"); }
 void finishedMoving(PlayState& play) {
     // Only this step continues the moment the turn ends, whatever the mode.
     play.awaitingTurn = true;
@@ -251,7 +251,7 @@ void endPreviousPlayer(PlayState& play) {
         return;
     }
     // The story never adds sprites, so the tween's pointer stays good.
-    play.motion.animate(&stranger->position, Vec2(28.0f, 13.0f), Linear, 0.6);
+    play.motion.animate(&stranger->position, CAVE_FARMER_STEPS_ASIDE, Linear, 0.6);
     play.mode = Watching;
     play.pendingAction = "removeEnemy";
 }
@@ -335,10 +335,8 @@ void axeman(PlayState& play) {
     else say(play, StoryText::AXEMAN);
 }
 
-constexpr Vec2 WOMAN(8.5f, 3.5f);
-
 void deadLady(PlayState& play) {
-    play.turnToward(WOMAN);
+    play.turnToward(CAVE_WOMAN);
     say(play, StoryText::DEAD_LADY, "talk_deadLady2");
     Level* cave = levelAt(play, CAVE);
     if (!cave) return;
@@ -373,20 +371,20 @@ void selectedOption2(PlayState& play) {
         for (uint32_t i = CAVE_WOMAN_FIRST_ACTION; i <= CAVE_WOMAN_LAST_ACTION; ++i) setArmed(*cave, i, false);
 }
 
-void moveStab0(PlayState& play) { turnTo(play, Vec2(9.0f, 3.5f), "talk_moveStab1"); }
+void moveStab0(PlayState& play) { turnTo(play, CAVE_BESIDE_WOMAN, "talk_moveStab1"); }
 void moveStab1(PlayState& play) {
-    play.motion.animate(&play.position, Vec2(9.0f, 3.5f), Linear, 1.9);
+    play.motion.animate(&play.position, CAVE_BESIDE_WOMAN, Linear, 1.9);
     play.mode = ScriptedMove;
     play.pendingAction = "talk_moveStab2";
 }
-void moveStab2(PlayState& play) { turnTo(play, WOMAN, "talk_finalStab"); }
+void moveStab2(PlayState& play) { turnTo(play, CAVE_WOMAN, "talk_finalStab"); }
 void finalStab(PlayState& play) {
     play.startStabFlash();
     say(play, StoryText::STAB, "talk_moveFinal");
     makeBloody(play);
 }
 void moveFinal(PlayState& play) {
-    play.motion.animate(&play.position, Vec2(10.5f, 3.5f), Linear, 1.2);
+    play.motion.animate(&play.position, CAVE_BACK_FROM_WOMAN, Linear, 1.2);
     play.mode = ScriptedMove;
     play.pendingAction = "talk_turnEnd";
 }
@@ -417,13 +415,13 @@ const std::unordered_map<std::string_view, Step>& exactSteps() {
         {"gotoCabin2", enter<CABIN2>},
         {"gotoCabin3", enter<CABIN3>},
         {"gotoCabin4", enter<CABIN4>},
-        {"gotoTownFromCabin1", enterFacing<TOWN, 270>},
-        {"gotoTownFromCabin2", enterFacing<TOWN, 90>},
-        {"gotoTownFromCabin3", enterFacing<TOWN, 0>},
-        {"gotoTownFromCabin4", enterFacing<TOWN, 0>},
-        {"gotoTownFromBarn", enterFacing<TOWN, 180>},
-        {"gotoBarnFromTown", enterFacing<FARM, 270>},
-        {"gotoBarnFromCave", enterFacing<FARM, 180>},
+        {"gotoTownFromCabin1", enterFacing<TOWN, TOWN_FROM_CABIN1_FACING>},
+        {"gotoTownFromCabin2", enterFacing<TOWN, TOWN_FROM_CABIN2_FACING>},
+        {"gotoTownFromCabin3", enterFacing<TOWN, TOWN_FROM_CABIN3_FACING>},
+        {"gotoTownFromCabin4", enterFacing<TOWN, TOWN_FROM_CABIN4_FACING>},
+        {"gotoTownFromBarn", enterFacing<TOWN, TOWN_FROM_FARM_FACING>},
+        {"gotoBarnFromTown", enterFacing<FARM, FARM_FROM_TOWN_FACING>},
+        {"gotoBarnFromCave", enterFacing<FARM, FARM_FROM_CAVE_FACING>},
         {"endTalk", endTalk},
         {"playCrying", playCrying},
         {"lookToAxeMan", lookToAxeMan},

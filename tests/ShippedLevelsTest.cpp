@@ -1,5 +1,9 @@
 #include "media/Image.h"
 #include "motion/Movement.h"
+#include "render/Camera.h"
+#include "render/FrameBuffer.h"
+#include "render/Raycaster.h"
+#include "states/PlayState.h"
 #include "story/ActionNames.h"
 #include "story/StoryIndices.h"
 #include "world/Level.h"
@@ -22,8 +26,7 @@
 
 namespace {
 
-// In the order of the game's level numbers.
-const char* const AREAS[] = {"town", "cave", "room1", "room2", "room3", "room4", "farm"};
+const auto& AREAS = PlayState::LEVEL_NAMES;
 
 // A trigger point is in reach below this distance.
 constexpr float REACH = ACTION_REACH;
@@ -126,6 +129,7 @@ bool showsImage(const SpriteDefinition& definition, const char* file) {
 using namespace StoryIndex;
 const int FARMER_CELL[] = {CAVE_STRANGER_X, CAVE_STRANGER_Y};
 const int NEXT_FARMER_CELL[] = {CAVE_BLOCKED_X, CAVE_BLOCKED_Y};
+const Vec2 STRANGER(CAVE_STRANGER_X + 0.5f, CAVE_STRANGER_Y + 0.5f);
 
 // Every area loaded through the game's loader, which must refuse none.
 class ShippedLevels : public ::testing::Test {
@@ -188,10 +192,11 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
         const char *from, *door;
         float returnFacing;
     } doors[] = {
-        {"town", "gotoCabin1", 270}, {"town", "gotoCabin2", 90}, {"town", "gotoCabin3", 0},
-        {"town", "gotoCabin4", 0}, {"town", "gotoBarnFromTown", 180}, {"farm", "gotoCave", 180},
+        {"town", "gotoCabin1", TOWN_FROM_CABIN1_FACING}, {"town", "gotoCabin2", TOWN_FROM_CABIN2_FACING},
+        {"town", "gotoCabin3", TOWN_FROM_CABIN3_FACING}, {"town", "gotoCabin4", TOWN_FROM_CABIN4_FACING},
+        {"town", "gotoBarnFromTown", TOWN_FROM_FARM_FACING}, {"farm", "gotoCave", FARM_FROM_CAVE_FACING},
         {"room1", "gotoTownFromCabin1", -1}, {"room2", "gotoTownFromCabin2", -1}, {"room3", "gotoTownFromCabin3", -1},
-        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", 270}, {"cave", "gotoBarnFromCave", -1},
+        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", FARM_FROM_TOWN_FACING}, {"cave", "gotoBarnFromCave", -1},
     };
     for (const auto& door : doors) {
         SCOPED_TRACE(std::string(door.from) + ": " + door.door);
@@ -227,15 +232,14 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     const Sprite& barring = cave.sprites[CAVE_STRANGER_SPRITE];
     const Sprite& body = cave.sprites[CAVE_BODY_SPRITE];
     EXPECT_FALSE(questioner.isVisible);
-    EXPECT_LT(distance(questioner.position, Vec2(18.5f, 10.5f)), 0.5f);
+    EXPECT_LT(distance(questioner.position, Vec2(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f)), 0.5f);
     EXPECT_TRUE(barring.isVisible);
-    EXPECT_LT(distance(barring.position, Vec2(28.5f, 11.5f)), 0.5f);
+    EXPECT_LT(distance(barring.position, STRANGER), 0.5f);
     EXPECT_FALSE(body.isVisible);
-    EXPECT_LT(distance(body.position, Vec2(28.5f, 11.5f)), 0.5f);
+    EXPECT_LT(distance(body.position, STRANGER), 0.5f);
     EXPECT_TRUE(showsImage(cave.spriteDefinitions[body.definition], "sprites/farmer_body.png"));
     EXPECT_TRUE(cave.collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]) << "the farmer must bar the way";
     EXPECT_FALSE(cave.collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]) << "the way in must be open until the woman speaks";
-    EXPECT_TRUE(cave.wallGrid[8][3] == 0 && !cave.collisionGrid[8][3]) << "the woman lies in the open";
 
     ASSERT_GT(cave.actions.size(), CAVE_WOMAN_LAST_ACTION);
     const Action& next = cave.actions[CAVE_NEXT_PLAYER_ACTION];
@@ -298,23 +302,23 @@ TEST_F(ShippedLevels, CaveScriptedWalksRunOverOpenGround) {
     const Action* call = findAction(cave, "lookToAxeMan");
     ASSERT_NE(call, nullptr);
     for (const Vec2& p : feet.reachedNear(call->position, REACH))
-        ASSERT_TRUE(feet.lineIsOpen(p, Vec2(16.5f, 21.5f)))
+        ASSERT_TRUE(feet.lineIsOpen(p, CAVE_BESIDE_AXEMAN))
             << "the walk to the axe man from (" << p.x << ", " << p.y << ") crosses a wall";
     int spots = 0;
     for (const Action& talk : cave.actions) {
         if (talk.name != "talk_deadLady") continue;
         for (const Vec2& p : feet.reachedNear(talk.position, REACH)) {
             ++spots;
-            ASSERT_TRUE(feet.lineIsOpen(p, Vec2(9.0f, 3.5f)))
+            ASSERT_TRUE(feet.lineIsOpen(p, CAVE_BESIDE_WOMAN))
                 << "the walk to the woman from (" << p.x << ", " << p.y << ") crosses a wall";
         }
     }
     EXPECT_GT(spots, 0);
-    EXPECT_TRUE(feet.lineIsOpen(Vec2(9.0f, 3.5f), Vec2(10.5f, 3.5f)));
+    EXPECT_TRUE(feet.lineIsOpen(CAVE_BESIDE_WOMAN, CAVE_BACK_FROM_WOMAN));
     EXPECT_FALSE(feet.cellBlocked(13, 3)) << "the last turn looks down the way out";
     // The farmer let pass walks aside into open ground before he vanishes.
     for (float t = 0; t <= 1.0f; t += 0.02f) {
-        const Vec2 p = Vec2(28.5f, 11.5f) + (Vec2(28.0f, 13.0f) - Vec2(28.5f, 11.5f)) * t;
+        const Vec2 p = STRANGER + (CAVE_FARMER_STEPS_ASIDE - STRANGER) * t;
         const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
         ASSERT_TRUE(!feet.cellBlocked(x, y) && cave.wallGrid[x][y] == 0)
             << "the farmer walks through a wall at (" << p.x << ", " << p.y << ")";
@@ -347,7 +351,7 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
     // Once she has spoken, the way out runs into the farmer who questions.
     FootMap after = openedCave();
     after.setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true);
-    ASSERT_TRUE(after.walkFrom(woman->position));
+    ASSERT_TRUE(after.walkFrom(CAVE_BESIDE_WOMAN));
     EXPECT_FALSE(after.reaches(exit->position)) << "a second way out bypasses the last farmer";
     EXPECT_TRUE(after.reaches(cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
 }
@@ -364,11 +368,84 @@ TEST_F(ShippedLevels, VisibleSpritesStandApartAndCannotBeWalkedThrough) {
                             distance(s.position, sprites[j].position) >= 1.5f)
                     << name << ": sprites " << i << " and " << j << " are too close";
             // Hidden sprites stand where the story blocks the cell when it
-            // shows them; the dying woman lies in the open, where the player
-            // is walked up to her.
-            const bool woman = showsImage(area(name).spriteDefinitions[s.definition], "sprites/dying_woman.png");
-            EXPECT_TRUE(woman || area(name).collisionGrid[static_cast<int>(s.position.x)][static_cast<int>(s.position.y)])
+            // shows them.
+            EXPECT_TRUE(area(name).collisionGrid[static_cast<int>(s.position.x)][static_cast<int>(s.position.y)])
                 << name << ": sprite " << i << " at (" << s.position.x << ", " << s.position.y << ")";
         }
+    }
+}
+
+// Someone or something standing in a blocked cell: a player walking straight
+// at it from any open side must see its label before the cell stops them.
+TEST_F(ShippedLevels, WhatStandsInABlockedCellIsInReachFromEachOpenSide) {
+    for (const char* name : AREAS) {
+        const FootMap feet(name);
+        for (const Action& action : area(name).actions) {
+            const int x = static_cast<int>(action.position.x), y = static_cast<int>(action.position.y);
+            if (action.type != "manual" || !feet.cellBlocked(x, y)) continue;
+            for (const Vec2 side : {Vec2(1, 0), Vec2(-1, 0), Vec2(0, 1), Vec2(0, -1)}) {
+                Vec2 p = Vec2(x + 0.5f, y + 0.5f) + side, step = action.position - p;
+                if (feet.isBlocked(p)) continue;
+                normalize(step);
+                while (distance(p, action.position) >= REACH && !feet.isBlocked(p + step * 0.01f)) p = p + step * 0.01f;
+                EXPECT_LT(distance(p, action.position), REACH)
+                    << name << ": " << action.name << " from (" << side.x << ", " << side.y << ")";
+            }
+        }
+    }
+}
+
+// Space turns the player toward the action's point: from wherever its label
+// shows, that turn must end facing what the label names, the person or wall
+// in the blocked cell the point lies in, not the open ground beyond it.
+TEST_F(ShippedLevels, TurningToAnActionFacesWhatItNames) {
+    for (const char* name : AREAS) {
+        const Level& level = area(name);
+        // Walked with the cave opened, to reach all of it; turned with the
+        // farmer barring the way still in his cell.
+        FootMap feet = std::string(name) == "cave" ? openedCave() : FootMap(name);
+        const FootMap cells(name);
+        ASSERT_TRUE(feet.walkFrom(level.start));
+        for (const Action& action : level.actions) {
+            if (action.type != "manual" || !action.lookAt) continue;
+            int away = 0;
+            for (Vec2 p : feet.reachedNear(action.position, REACH)) {
+                Vec2 step = action.position - p;
+                normalize(step);
+                while (distance(p, action.position) > 0.01f && !cells.cellBlocked(int(p.x), int(p.y))) p = p + step * 0.01f;
+                // The wall beside a door or a person is still facing them.
+                away += !cells.cellBlocked(int(p.x), int(p.y)) || std::abs(int(p.x) - int(action.position.x)) > 1 ||
+                        std::abs(int(p.y) - int(action.position.y)) > 1;
+            }
+            EXPECT_EQ(away, 0) << name << ": spots whose turn to " << action.name << " faces away";
+        }
+    }
+}
+
+// The player's view through each see-through wall: whatever shows through it
+// below the horizon must be something drawn (the floor, a wall that stands on
+// it), never the background that the frame starts as. Cast from the middle
+// of every open cell, in eight facings.
+TEST_F(ShippedLevels, NothingSeeThroughShowsTheBackgroundBelowTheHorizon) {
+    constexpr int W = 160, H = 120;
+    constexpr uint32_t UNDRAWN = 0x00FF00FFu;  // no texel has a clear alpha
+    Raycaster raycaster(TEXTURE_SIZE, TEXTURE_SIZE, W, H);
+    FrameBuffer frame(W, H);
+    for (const char* name : AREAS) {
+        const Level& level = area(name);
+        raycaster.transparentWall = level.transparentWall;
+        int poses = 0;
+        for (int x = 0; x < static_cast<int>(level.width); ++x)
+            for (int y = 0; y < static_cast<int>(level.height); ++y)
+                for (int facing = 0; facing < 360 && !level.collisionGrid[x][y]; facing += 45) {
+                    Vec2 position(x + 0.5f, y + 0.5f), direction(-1, 0), plane(0, CAMERA_PLANE_LENGTH);
+                    rotateView(direction, plane, facing);
+                    frame.fill(UNDRAWN);
+                    raycaster.castFrame(&position, &direction, &plane, level, frame, nullptr);
+                    bool undrawn = false;
+                    for (int c = 0; c < W; ++c) undrawn |= std::count(frame[c] + H / 2 + 1, frame[c] + H, UNDRAWN) > 0;
+                    poses += undrawn;
+                }
+        EXPECT_EQ(poses, 0) << name << ": poses that see the background below the horizon";
     }
 }

@@ -10,8 +10,11 @@ daylight at the west end:
   (28, 11) (sprite 1, "talk_previousPlayer" when spoken to); the
   propped gallery west to the one-cell neck at (18, 10), where the other
   farmer (sprite 0, hidden) will stand; and north to the woman lying at
-  (8.5, 3.5) in a chamber open enough that the scripted walks to (9.0, 3.5)
-  and (10.5, 3.5) run straight from wherever she is spoken to.
+  (6.9, 3.5) at the west end of a chamber open enough that the scripted
+  walks to (9.2, 3.5) and (10.5, 3.5) run straight from wherever she is
+  spoken to. She and the child's bones lie behind blocked ground, so that
+  the player, stopped two cells off, sees them whole above the message box
+  while they are spoken of.
 
 Once she has spoken, (18, 10) is blocked and "talk_nextPlayer" (action 0)
 waits on her side of it: the only way out leads into the ending.
@@ -72,8 +75,8 @@ LEVEL = dict(
         ("farmerPrevious", 28.5, 11.5, True),   # 1: bars the way in
         ("farmerBody", 28.5, 11.5, False),      # 2: shown if he is attacked
         ("blindAxeman", 17.4, 21.3, True),
-        ("dyingWoman", 8.5, 3.5, True),
-        ("bones", 13.5, 15.5, True),
+        ("dyingWoman", 6.9, 3.5, True),
+        ("bones", 12.5, 15.5, True),
         ("tools", 6.5, 20.2, True),
         ("lanternPost", 8.5, 22.5, True),
         ("lanternPost", 15.5, 19.5, True),
@@ -85,7 +88,7 @@ LEVEL = dict(
     actions=[
         auto("talk_nextPlayer", 17.6, 10.5, look=True),        # 0
         talk("talk_previousPlayer", "[Talk to farmer]", 28.5, 11.5, repeat=False),  # 1
-        talk("talk_deadLady", "[Talk to woman]", 8.5, 3.5, repeat=False),  # 2
+        talk("talk_deadLady", "[Talk to woman]", 8.6, 3.5, repeat=False),  # 2
         # Her sobs, spread along the way in so that they never overlap.
         auto("playCrying", 30.5, 12.5),                        # 3
         auto("playCrying", 23.5, 11.0),                        # 4
@@ -94,8 +97,8 @@ LEVEL = dict(
         door("gotoBarnFromCave", "[Leave]", 2.4, 21.5),
         auto("lookToAxeMan", 12.0, 21.5),
         talk("talk_axeman", "[Talk to blind man]", 17.4, 21.3),
-        talk("talk_holeInWall", "[Look in hole]", 16.5, 13.4),
-        talk("talk_bones", "[Look at bones]", 13.5, 15.5),
+        talk("talk_holeInWall", "[Look in hole]", 16.5, 12.9),
+        talk("talk_bones", "[Look at bones]", 14.6, 15.5),
         talk("talk_carvingTool", "[Look at tools]", 6.5, 20.2),
     ],
 )

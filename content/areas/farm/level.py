@@ -32,7 +32,7 @@ LEVEL = dict(
         "textures/cliff.png",
         "textures/cave_mouth.png",
         "textures/woodpile.png",
-        "textures/fence.png",
+        "textures/hedge.png",
         # 12 on: more looks mixed by the map
         "textures/trees_02.png",
         "textures/trees_03.png",
@@ -56,7 +56,7 @@ LEVEL = dict(
         "K": ["textures/cliff.png", "textures/cliff_02.png", "textures/cliff_03.png"],
         "M": "textures/cave_mouth.png",
         "p": "textures/woodpile.png",
-        "f": "textures/fence.png",
+        "f": "textures/hedge.png",
     },
     definitions=[
         look("sheep", "sprites/sheep.png"),
@@ -78,7 +78,7 @@ LEVEL = dict(
         ("sheep", 20.5, 24.6, True),          # 3
         ("sheep", 24.5, 25.5, True),          # 4
         ("woodcutter", 6.5, 19.5, True),
-        ("axe", 9.5, 18.5, True),
+        ("axe", 7.5, 19.5, True),
         ("signpost", 16.6, 5.5, True),
         ("signpost", 16.6, 20.4, True),
         ("haystack", 17.5, 12.2, True),
@@ -90,7 +90,7 @@ LEVEL = dict(
         ("tree", 12.5, 24.5, True),
         ("haystack", 10.2, 13.3, True),
         ("haystack", 5.6, 6.4, True),
-        ("barrel", 17.4, 13.6, True),
+        ("barrel", 5.5, 19.5, True),
     ],
     actions=[
         door("gotoTownFromBarn", "[Go to village]", 15.0, 1.5),   # 0
@@ -100,9 +100,10 @@ LEVEL = dict(
         talk("talk_lantern", "[Pick up lantern]", 6.5, 24.5, repeat=False),  # 4
         talk("talk_sheep", SHEEP, 20.5, 24.6),                    # 5: sprite 3
         talk("talk_sheep", SHEEP, 24.5, 25.5),                    # 6: sprite 4
+        # The axe first: where both are in reach, the woodcutter's label wins.
+        talk("talk_axe", "[Look at axe]", 7.5, 19.5),
         talk("talk_firstAxeman", "[Talk to woodcutter]", 6.5, 19.5),
-        talk("talk_axe", "[Look at axe]", 9.5, 18.5),
-        talk("talk_barn", "[Try barn door]", 18.5, 9.5),
+        talk("talk_barn", "[Try barn door]", 19.1, 9.6),
         talk("talk_signPostAtBarn", "[Read sign]", 16.6, 5.5),
         talk("talk_signPostCave", "[Read sign]", 16.6, 20.4),
     ],

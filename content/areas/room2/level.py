@@ -14,6 +14,6 @@ LEVEL = room(
     ],
     actions=[
         door("gotoTownFromCabin2", "[Leave]", 4.5, 6.5),
-        talk("talk_picture", "[Look at picture]", 4.5, 1.0),
+        talk("talk_picture", "[Look at picture]", 4.5, 0.9),
     ],
 )

@@ -12,7 +12,8 @@ from areas.kit import SKY, talk, door, look
 LEVEL = dict(
     hasFloor=True, hasCeiling=False, useLighting=False, useSideShading=True,
     transparentWall=True,
-    rotation=0, start=(19.5, 13.5),
+    # Turned from the road west toward the church, the priest in view.
+    rotation=26.25, start=(19.5, 13.5),
     background=SKY,
     textures=[
         "textures/trees.png",
@@ -73,11 +74,11 @@ LEVEL = dict(
         ("priest", 12.5, 6.6, True),
         ("housewife", 16.5, 16.5, True),
         ("boyRed", 15.2, 17.6, True),
-        ("girlOrange", 13.1, 8.5, True),
-        ("girlPurple", 15.6, 10.0, True),
-        ("boyGreen", 17.9, 15.4, True),
+        ("girlOrange", 13.5, 8.5, True),
+        ("girlPurple", 15.5, 10.5, True),
+        ("boyGreen", 17.8, 15.3, True),
         ("signpost", 2.5, 11.6, True),
-        ("well", 14.4, 8.7, True),
+        ("well", 14.5, 6.5, True),
         ("cart", 8.2, 8.4, True),
         ("barrel", 7.5, 9.5, True),
         ("barrel", 20.4, 22.6, True),
@@ -95,9 +96,9 @@ LEVEL = dict(
         talk("talk_priest", "[Talk to priest]", 12.5, 6.6),
         talk("talk_housewife", "[Talk to mother]", 16.5, 16.5),
         talk("talk_boyRed", "[Talk to boy]", 15.2, 17.6),
-        talk("talk_girlOrange", "[Talk to girl]", 13.1, 8.5),
-        talk("talk_girlPurple", "[Talk to girl]", 15.6, 10.0),
-        talk("talk_boyGreen", "[Talk to boy]", 17.9, 15.4),
+        talk("talk_girlOrange", "[Talk to girl]", 13.5, 8.5),
+        talk("talk_girlPurple", "[Talk to girl]", 15.5, 10.5),
+        talk("talk_boyGreen", "[Talk to boy]", 17.8, 15.3),
         talk("talk_signPostBarn", "[Read sign]", 2.5, 11.6),
     ],
 )
