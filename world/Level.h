@@ -102,6 +102,9 @@ inline constexpr size_t MAX_WALLS = 1024;
 inline constexpr size_t MAX_SPRITE_DEFINITIONS = 1024;
 inline constexpr size_t MAX_SPRITES = 4096;       // placements
 inline constexpr size_t MAX_ACTIONS = 4096;
+// Decoded texels its walls and sprite definitions may hold, 4 bytes each, as
+// if each held its own copy; the shipped areas need under 1 MB.
+inline constexpr size_t MAX_LEVEL_IMAGE_BYTES = size_t{64} << 20;
 
 // What one load decoded: each image file is decoded once per level, however
 // many walls and definitions name it.
