@@ -82,6 +82,12 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
     // One subsystem at a time, so a failure names the part that failed
     // rather than blaming the video for a missing audio device.
     sdlStarted = true;
+    // The frame is drawn in software and only copied to the window. Showing
+    // it through OpenGL maps some 90 MB of driver (llvmpipe) for nothing, and
+    // a display lost while that driver starts crashed inside it. A player who
+    // wants it back sets these variables.
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    setenv("SDL_RENDER_DRIVER", "software", 0);
     // Starting the video opens the display: a display lost from here on must
     // end the game with its line, not in a crash half-way through opening.
     watchForDisplayLoss();
