@@ -1,8 +1,10 @@
 #include "engine/DisplayLoss.h"
 
-#include "engine/Engine.h"
+#include "engine/Log.h"
 
+#include <cstdlib>
 #include <dlfcn.h>
+#include <initializer_list>
 #include <unistd.h>
 
 namespace {
@@ -19,20 +21,23 @@ int onIOError(void*) {
 }  // namespace
 
 void endAfterDisplayLoss() {
-    Engine::log("Lost the connection to the display; ending at once");
+    logLine("Lost the connection to the display; ending at once");
     _exit(1);
 }
 
 void watchForDisplayLoss() {
-    // RTLD_NOLOAD: only a library already loaded (by SDL) is of interest; a
-    // game on another video driver has no display to lose.
+    // Before SDL's video starts, Xlib is not loaded yet: loading it here
+    // (SDL later gets the same copy) lets the handler be in place before the
+    // display is opened. Without DISPLAY there is no X display to lose, and a
+    // game on another video driver needs no Xlib.
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) return;
     for (const char* name : {"libX11.so.6", "libX11.so"}) {
-        void* xlib = dlopen(name, RTLD_LAZY | RTLD_NOLOAD);
+        // The reference is kept for good: the handler must outlive SDL's.
+        void* xlib = dlopen(name, RTLD_LAZY | RTLD_GLOBAL);
         if (!xlib) continue;
         auto set = reinterpret_cast<SetIOErrorHandler>(dlsym(xlib, "XSetIOErrorHandler"));
         if (set) set(onIOError);
-        // Drops only the reference taken above; SDL keeps the library loaded.
-        dlclose(xlib);
         return;
     }
 }

@@ -6,9 +6,10 @@
 // dead connection for ever, leaving the process behind. The handler installed
 // here logs one line and ends the process at once with status 1 instead.
 
-// Installs the handler if Xlib is loaded in the process (SDL loads it for its
-// X11 video driver); otherwise does nothing. Call after the video mode is set,
-// so that no handler SDL installs while opening the display replaces it.
+// Installs the handler when DISPLAY names an X display, loading Xlib (which
+// SDL's X11 video driver then shares) if need be; otherwise does nothing.
+// Call before SDL's video starts, since that opens the display, and again
+// after the video mode is set, in case a library replaced the handler.
 void watchForDisplayLoss();
 
 // What the handler does: logs "Lost the connection to the display" and calls

@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -33,6 +34,21 @@ constexpr int BlitTile = 16;
 
 Uint32 videoFlags(bool fullscreen) {
     return fullscreen ? SDL_FULLSCREEN : (SDL_HWSURFACE | SDL_HWPALETTE);
+}
+
+// SDL falls back to a driver that draws nowhere when there is no display (no
+// DISPLAY, say): the game would run unseen until killed. Only a driver asked
+// for by name through SDL_VIDEODRIVER, as the tests and tools do, may do so.
+bool hasDisplay() {
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (asked && *asked) return true;
+    char driver[32] = "";
+    if (!SDL_VideoDriverName(driver, sizeof driver)) return true;
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) return true;
+    Engine::log("There is no display to show the game on: SDL chose its \"%s\" video driver, which "
+                "shows no window (is DISPLAY set?)",
+                driver);
+    return false;
 }
 
 }  // namespace
@@ -66,6 +82,15 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
     // One subsystem at a time, so a failure names the part that failed
     // rather than blaming the video for a missing audio device.
     sdlStarted = true;
+    // The frame is drawn in software and only copied to the window. Showing
+    // it through OpenGL maps some 90 MB of driver (llvmpipe) for nothing, and
+    // a display lost while that driver starts crashed inside it. A player who
+    // wants it back sets these variables.
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    setenv("SDL_RENDER_DRIVER", "software", 0);
+    // Starting the video opens the display: a display lost from here on must
+    // end the game with its line, not in a crash half-way through opening.
+    watchForDisplayLoss();
     const struct { Uint32 flag; const char* name; } subsystems[] = {
         {SDL_INIT_TIMER, "Timer"}, {SDL_INIT_VIDEO, "Video"}, {SDL_INIT_AUDIO, "Audio"}, {SDL_INIT_JOYSTICK, "Joystick"}};
     for (const auto& subsystem : subsystems) {
@@ -74,6 +99,7 @@ void Engine::init(const std::string& title, int width_, int height_, bool fullsc
             return;
         }
     }
+    if (!hasDisplay()) return;
     // After SDL, whose own handlers these replace while the engine runs.
     installStopSignals();
 

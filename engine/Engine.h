@@ -108,8 +108,8 @@ public:
     // The text last rendered into timerSurface(); empty before enabling.
     const std::string& timerLabel() const { return timerString; }
 
-    // One log line "[HH:MM:SS] message" on standard error; the message is cut
-    // at 1023 characters. Never fails.
+    // logLine (engine/Log.h) under the engine's name, for code that has the
+    // engine at hand anyway.
     static void log(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
     // Music started by the title screen's backdrop and handed on to the game's

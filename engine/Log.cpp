@@ -1,17 +1,15 @@
+#include "engine/Log.h"
+
 #include "engine/Engine.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <ctime>
 
-void Engine::log(const char* format, ...) {
+void logLineV(const char* format, va_list args) {
     // vsnprintf cuts the message at 1023 characters: a runaway message costs
     // one truncated line, never an overflow.
     char message[1024];
-    va_list args;
-    va_start(args, format);
     std::vsnprintf(message, sizeof message, format, args);
-    va_end(args);
 
     char stamp[9] = "??:??:??";
     const std::time_t now = std::time(nullptr);
@@ -21,4 +19,18 @@ void Engine::log(const char* format, ...) {
     // One fprintf per line keeps a line whole even if another writer shares
     // standard error.
     std::fprintf(stderr, "[%s] %s\n", stamp, message);
+}
+
+void logLine(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    logLineV(format, args);
+    va_end(args);
+}
+
+void Engine::log(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    logLineV(format, args);
+    va_end(args);
 }

@@ -1,6 +1,6 @@
 #include "media/Image.h"
 
-#include "engine/Engine.h"
+#include "engine/Log.h"
 
 #include <stb_image.h>
 
@@ -54,7 +54,7 @@ SDL_Surface* loadImageOrWarn(const char* path, int& width, int& height) {
     if (!surface) {
         width = 0;
         height = 0;
-        Engine::log("Couldn't load image %s; it will not be drawn", path ? path : "(no path)");
+        logLine("Couldn't load image %s; it will not be drawn", path ? path : "(no path)");
     }
     return surface;
 }

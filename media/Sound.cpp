@@ -1,8 +1,28 @@
 #include "media/Sound.h"
 
+#include "engine/Log.h"
+
+#include <set>
+#include <string>
+
+namespace {
+
+// The game goes on without the file; the player who hears nothing, and the
+// packager who left it out, learn why from one line per file, however often
+// the game asks for it.
+template <typename T>
+T* reportIfMissing(T* loaded, const char* path) {
+    static std::set<std::string> reported;
+    if (!loaded && reported.insert(path).second)
+        logLine("Couldn't load sound %s (%s); going on without it", path, Mix_GetError());
+    return loaded;
+}
+
+}  // namespace
+
 Mix_Music* loadMusic(const char* path) {
     if (!path) return nullptr;
-    return Mix_LoadMUS(path);
+    return reportIfMissing(Mix_LoadMUS(path), path);
 }
 
 void freeMusic(Mix_Music* music) {
@@ -20,9 +40,8 @@ void stopMusic() {
 Mix_Chunk* loadSound(const char* path) {
     if (!path) return nullptr;
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (!file) return nullptr;
     // The 1 hands the file to the loader, which closes it on every path.
-    return Mix_LoadWAV_RW(file, 1);
+    return reportIfMissing(file ? Mix_LoadWAV_RW(file, 1) : nullptr, path);
 }
 
 void freeSound(Mix_Chunk* chunk) {

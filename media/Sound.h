@@ -3,7 +3,8 @@
 #include <SDL_mixer.h>
 
 // Thin wrappers over SDL_mixer. Every function accepts null and then does
-// nothing, so a missing sound file only means silence.
+// nothing, so a missing sound file only means silence. A file that cannot be
+// loaded is named in one log line, the first time it is asked for.
 
 Mix_Music* loadMusic(const char* path);   // null if missing or undecodable
 void freeMusic(Mix_Music* music);         // stops it first if it is playing

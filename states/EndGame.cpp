@@ -61,6 +61,9 @@ void EndGame::update(float dt) {
         stopRequested = true;
         return;
     }
+    // Held keys repeat in the input box's update: behind the exit box a held
+    // Backspace would go on deleting the name the player cannot see.
+    if (Engine::instance().isExitBoxOpen()) return;
     fade.update(dt);
     if (messageBox) messageBox->update(dt);
     if (inputBox) inputBox->update(dt);

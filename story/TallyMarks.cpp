@@ -1,6 +1,6 @@
 #include "story/Story.h"
 
-#include "engine/Engine.h"
+#include "engine/Log.h"
 #include "media/Image.h"
 #include "story/StoryIndices.h"
 #include "world/Level.h"
@@ -24,7 +24,7 @@ struct Picture {
 Picture loadPicture(const char* path) {
     Picture picture;
     picture.pixels.reset(loadImagePixels(path, picture.width, picture.height));
-    if (!picture.pixels) Engine::log("Tally marks: cannot read \"%s\"", path);
+    if (!picture.pixels) logLine("Tally marks: cannot read \"%s\"", path);
     return picture;
 }
 
@@ -52,7 +52,7 @@ void carveTallyMarks(Level& cave) {
     const Picture one = loadPicture("data/images/singleStroke.png");
     if (!five.pixels || !one.pixels) return;
     if (five.width + 1 > STROKE_AREA || five.height + 1 > STROKE_AREA || one.width + 1 > STROKE_AREA) {
-        Engine::log("Tally marks: the stroke images are too large for a %d-texel wall", STROKE_AREA);
+        logLine("Tally marks: the stroke images are too large for a %d-texel wall", STROKE_AREA);
         return;
     }
     const int perRow = STROKE_AREA / (five.width + 1);
@@ -63,12 +63,12 @@ void carveTallyMarks(Level& cave) {
     for (int t = 0; t < textures; ++t) {
         const uint32_t number = StoryIndex::CAVE_TALLY_FIRST_WALL + static_cast<uint32_t>(t);
         if (number > StoryIndex::CAVE_TALLY_LAST_WALL || number > cave.walls.size()) {
-            Engine::log("Tally marks: level \"%s\" has no Wall %u to carve", cave.name.c_str(), number);
+            logLine("Tally marks: level \"%s\" has no Wall %u to carve", cave.name.c_str(), number);
             return;
         }
         TexelImage* wall = cave.walls[number - 1].writableImage();
         if (!wall || !wall->pixels) {
-            Engine::log("Tally marks: Wall %u of level \"%s\" has no image", number, cave.name.c_str());
+            logLine("Tally marks: Wall %u of level \"%s\" has no image", number, cave.name.c_str());
             return;
         }
         int m = std::min(left, perTexture);

@@ -118,18 +118,21 @@ TEST_F(EngineLoop, WheelNotchStepsOnPressAndReleaseAndOtherButtonsPassThrough) {
     EXPECT_EQ(journal->takeInput(), "mouseWheel -1 mouseWheel -1 mouseButtonDown 1 mouseButtonUp 1");
 }
 
-// A start that cannot find its icon or its font, or has no audio, fails, says
-// what failed and why, and the loop then neither runs nor leaks the state it
-// was handed.
+// A start that cannot find its icon or its font, has no audio, or has no
+// display (a windowless driver SDL fell back on by itself) fails, says what
+// failed and why, and the loop then neither runs nor leaks the state it was
+// handed.
 TEST(EngineStart, FailedStartNamesWhatFailedAndRunDoesNothing) {
     const struct { const char *missing, *audioDriver, *logged, *notLogged; } cases[] = {
         {"data/font/04B_03__.TTF", "dummy", "Couldn't open font data/font/04B_03__.TTF: ", nullptr},
         {"data/icon.bmp", "dummy", "Couldn't load icon data/icon.bmp: ", nullptr},
-        {nullptr, "nonexistent", "SDL Audio couldn't be initialised: ", "Video"}};
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
+        {nullptr, "nonexistent", "SDL Audio couldn't be initialised: ", "Video"},
+        {nullptr, "dummy", "There is no display to show the game on: SDL chose its \"", nullptr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.logged);
         setenv("SDL_AUDIODRIVER", c.audioDriver, 1);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        if (&c == std::end(cases) - 1) unsetenv("SDL_VIDEODRIVER"), unsetenv("DISPLAY"), unsetenv("WAYLAND_DISPLAY");
         const std::string root = makeTempDir();
         ASSERT_TRUE(makeFixtureData(root));
         if (c.missing) std::filesystem::remove(std::filesystem::path(root) / c.missing);
@@ -156,6 +159,7 @@ TEST(EngineStart, FailedStartNamesWhatFailedAndRunDoesNothing) {
         EXPECT_EQ(journal->destroyed, 1);
     }
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
 }
 
 namespace {

@@ -18,6 +18,12 @@ std::string repeat(const std::string& text, int times) {
     return all;
 }
 
+// Wall 1's image is data/images/name, a symbolic link to target.
+void linkWall(LevelFixture& f, const char* target, const std::string& name) {
+    std::filesystem::create_symlink(target, "data/images/" + name);
+    f.xml.walls = R"(<wall color="#ff808080" image=")" + name + R"("/>)";
+}
+
 struct Refusal {
     const char* name;
     void (*change)(LevelFixture&);  // breaks the sound fixture level; main.xml is rewritten if xml changed
@@ -64,6 +70,17 @@ const Refusal REFUSALS[] = {
      "data/levels/test/ceiling.png: pixel (0, 0) has colour #FF123456"},
     {"TextureNamingADirectory", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image=""/>)"; },
      "data/images/: is not a regular file"},
+    {"TextureOutsideData", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image="../../stone.png"/>)"; },
+     R"(data/images/../../stone.png: leaves data/ through "..")"},
+    {"TextureByAbsolutePath", [](LevelFixture& f) { f.xml.walls = R"(<wall color="#ff808080" image="/etc/passwd"/>)"; },
+     "/etc/passwd: is an absolute path"},
+    {"TextureLinkedOutOfData", [](LevelFixture& f) { linkWall(f, "/etc/passwd", "out.png"); },
+     "data/images/out.png: leaves data/ through a symbolic link"},
+    {"TextureInALoopOfLinks", [](LevelFixture& f) { linkWall(f, "loop.png", "loop.png"); },
+     "data/images/loop.png: is a loop of symbolic links"},
+    {"MapLinkedOutOfData",
+     [](LevelFixture& f) { std::filesystem::remove(f.levelPath("walls.png")), std::filesystem::create_symlink("/etc/passwd", f.levelPath("walls.png")); },
+     "data/levels/test/walls.png: leaves data/ through a symbolic link"},
     {"TextureNot64Wide", [](LevelFixture& f) { f.writeImage("data/images/stone.png", 32, 64, GREY); },
      "data/images/stone.png: is 32x64 pixels"},
     {"TextureOfAMillionRows", [](LevelFixture&) { writePngHeader("data/images/stone.png", 64, 1 << 20); },
@@ -109,4 +126,17 @@ TEST_F(LevelLogLine, AFileNameWithALineBreakStaysOnOneLine) {
     EXPECT_EQ(load(), nullptr);
     EXPECT_NE(log.find("data/images/person?.png: is missing"), std::string::npos) << log;
     EXPECT_EQ(log.find('\n'), log.size() - 1) << log;
+}
+
+// Spelled 65 ways, one 64-storey picture is decoded once, and the 65 walls
+// that would each hold a copy of it are still past the budget.
+TEST_F(LevelLogLine, AliasesOfOneImageDecodeOnceAndCountAgainstTheBudget) {
+    writeImage("data/images/tall.png", 64, 64 * 64, GREY);
+    xml.walls.clear();
+    std::string alias = "tall.png";
+    for (int wall = 0; wall < 65; ++wall, alias = "./" + alias)
+        xml.walls += R"(<wall color="#ff808080" image=")" + alias + R"("/>)";
+    EXPECT_EQ(load(), nullptr);
+    EXPECT_NE(log.find("main.xml: its walls and sprites name more decoded images than the 64 MB a level may hold (65.0 MB by wall 65, data/images/./"), std::string::npos) << log;
+    EXPECT_EQ(report.imagesDecoded, 1u);
 }

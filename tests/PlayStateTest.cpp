@@ -258,6 +258,12 @@ TEST_F(PlayStateTest, KeysByMode) {
     pushKeyDown(SDLK_RETURN, '\r');
     frames(1);
     EXPECT_EQ(play->inputBox->text(), "");
+    // A Backspace held into the exit box deletes nothing behind it.
+    for (int key : {SDLK_a, SDLK_b, SDLK_BACKSPACE, SDLK_ESCAPE}) pushKeyDown(key, static_cast<char>(key)), frames(1);
+    frames(20);
+    pushKeyDown(SDLK_n, 'n');
+    frames(1);
+    EXPECT_EQ(play->inputBox->text(), "a");
 }
 
 TEST_F(PlayStateTest, HandsSwayOnlyForWalking) {

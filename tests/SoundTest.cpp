@@ -48,3 +48,9 @@ TEST_F(SharedMusic, IsFreedOnceAtShutdownByWhoeverHoldsIt) {
         EXPECT_FALSE(isOpen(tone));
     }
 }
+
+TEST(MissingSound, IsNamedInOneLineOnce) {
+    const std::string log = captureLog([] { loadSound("data/sfx/none.wav"), loadSound("data/sfx/none.wav"); });
+    EXPECT_NE(log.find("Couldn't load sound data/sfx/none.wav"), std::string::npos) << log;
+    EXPECT_EQ(log.find('\n'), log.size() - 1) << log;
+}

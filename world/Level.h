@@ -102,9 +102,12 @@ inline constexpr size_t MAX_WALLS = 1024;
 inline constexpr size_t MAX_SPRITE_DEFINITIONS = 1024;
 inline constexpr size_t MAX_SPRITES = 4096;       // placements
 inline constexpr size_t MAX_ACTIONS = 4096;
+// Decoded texels its walls and sprite definitions may hold, 4 bytes each, as
+// if each held its own copy; the shipped areas need under 1 MB.
+inline constexpr size_t MAX_LEVEL_IMAGE_BYTES = size_t{64} << 20;
 
 // What one load decoded: each image file is decoded once per level, however
-// many walls and definitions name it.
+// many walls and definitions name it and however they spell its path.
 struct LevelLoadReport {
     size_t imagesDecoded = 0;  // texture, sprite and map image files
     size_t texelsDecoded = 0;  // their pixels, summed
@@ -113,6 +116,8 @@ struct LevelLoadReport {
 // Loads "data/levels/" + name + "/main.xml" and its four map images (paths
 // relative to the working directory) and checks every invariant the renderer
 // and movement rely on. Returns null, after one log line naming the file and
-// what is wrong, for a level that is missing, malformed, broken or beyond the
-// bounds above. report, when not null, is filled in either way.
+// what is wrong, for a level that is missing, malformed, broken, beyond the
+// bounds above, or that names a file outside data/ (through "..", an absolute
+// path or a symbolic link; see world/DataPath.h), which is then not opened.
+// report, when not null, is filled in either way.
 std::unique_ptr<Level> loadLevel(const std::string& name, LevelLoadReport* report = nullptr);

@@ -1,6 +1,7 @@
 #include "world/Level.h"
 
-#include "engine/Engine.h"
+#include "engine/Log.h"
+#include "world/DataPath.h"
 #include "world/ImageFile.h"
 #include "world/LevelValidation.h"
 #include "world/MapImages.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const char* const IMAGE_DIRECTORY = "data/images/";
+const char* const IMAGE_DIRECTORY = "data/images";
 
 // A double beyond the float range has no float value; the largest float of
 // its sign keeps the start check's message meaningful.
@@ -53,12 +54,18 @@ private:
     bool refuseUndeclaredColours(const char* fileName, const MapImage& image);
     void warnOfUndeclaredWallColour(const MapImage& image);
     bool readActions(const pugi::xml_node& root);
-    // The image of a wall or sprite: decoded once per file and shared by
-    // every entry naming it. sizeFault says what is wrong with a size (empty
-    // when it fits) and is asked before decoding, from the file's header.
+    // The image of a wall or sprite: decoded once per file, however it is
+    // spelled, and shared by every entry naming it. sizeFault says what is
+    // wrong with a size (empty when it fits) and is asked before decoding,
+    // from the file's header. holder names the entry for the budget's line.
     template <typename SizeFault>
     bool shareImage(const std::string& fileName, std::shared_ptr<TexelImage>& image,
-                    SizeFault sizeFault);
+                    SizeFault sizeFault, const std::string& holder);
+    // Counts an image of width x height against the level's budget.
+    bool refuseOverBudget(int width, int height, const std::string& path, const std::string& holder);
+    // The real path of a file in the level's own folder, or false with the
+    // fault set.
+    bool resolveLevelFile(const char* fileName, std::string& resolved);
     bool refuseCount(size_t count, size_t limit, const char* what);
 
     bool refuse(const std::string& file, const std::string& what) {
@@ -71,7 +78,8 @@ private:
     pugi::xml_document document;
     ColorToWall colorToWall;
     std::unordered_map<std::string, uint32_t> definitionIndexByName;
-    std::unordered_map<std::string, std::shared_ptr<TexelImage>> imageByFileName;
+    std::unordered_map<std::string, std::shared_ptr<TexelImage>> imageByRealPath;
+    size_t imageBytesHeld = 0;  // as if every wall and definition held its own copy
     LevelLoadReport& report;
     std::string problem;
 };
@@ -108,16 +116,18 @@ std::unique_ptr<Level> LevelReader::read() {
 }
 
 bool LevelReader::readDocument() {
+    std::string path;
+    if (!resolveLevelFile("main.xml", path)) return false;
     // Opening a directory or a device by mistake must not block the game.
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(mainXml, error);
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return refuse(mainXml, "is not a regular file");
     // As a fragment, text outside the root element is kept in the tree
     // instead of dropped, so that read() can refuse it; a document without
     // any element is refused there too.
     const pugi::xml_parse_result result =
-        document.load_file(mainXml.c_str(), pugi::parse_default | pugi::parse_fragment);
+        document.load_file(path.c_str(), pugi::parse_default | pugi::parse_fragment);
     if (result) return true;
     if (result.status == pugi::status_file_not_found) return refuse(mainXml, "is missing");
     if (result.status == pugi::status_io_error || result.status == pugi::status_out_of_memory)
@@ -161,33 +171,54 @@ bool LevelReader::refuseCount(size_t count, size_t limit, const char* what) {
                                "; no level needs that many");
 }
 
+bool LevelReader::refuseOverBudget(int width, int height, const std::string& path,
+                                   const std::string& holder) {
+    // Counted per entry, not per file: the story may give any wall its own
+    // copy to draw on, so this is the most the level can come to hold.
+    imageBytesHeld += sizeof(uint32_t) * static_cast<size_t>(width) * static_cast<size_t>(height);
+    if (imageBytesHeld <= MAX_LEVEL_IMAGE_BYTES) return true;
+    char figure[64];
+    std::snprintf(figure, sizeof figure, "%.1f MB", static_cast<double>(imageBytesHeld) / (1 << 20));
+    return refuse(mainXml, "its walls and sprites name more decoded images than the " +
+                               std::to_string(MAX_LEVEL_IMAGE_BYTES >> 20) + " MB a level may hold (" +
+                               figure + " by " + holder + ", " + path + ")");
+}
+
 template <typename SizeFault>
 bool LevelReader::shareImage(const std::string& fileName, std::shared_ptr<TexelImage>& image,
-                             SizeFault sizeFault) {
-    const std::string path = IMAGE_DIRECTORY + fileName;
-    const auto known = imageByFileName.find(fileName);
+                             SizeFault sizeFault, const std::string& holder) {
+    // An absolute name is shown as it stands; IMAGE_DIRECTORY before it would
+    // only confuse.
+    const std::string path =
+        fileName.starts_with('/') ? fileName : std::string(IMAGE_DIRECTORY) + "/" + fileName;
+    std::string realPath;
     std::string what;
-    if (known != imageByFileName.end()) {
+    if (!resolveDataPath(IMAGE_DIRECTORY, fileName, realPath, what))
+        return refuse(path, what + " (named in " + mainXml + ")");
+    const auto known = imageByRealPath.find(realPath);
+    if (known != imageByRealPath.end()) {
         what = sizeFault(known->second->width, known->second->height);
         if (!what.empty()) return refuse(path, what);
+        if (!refuseOverBudget(known->second->width, known->second->height, path, holder)) return false;
         image = known->second;
         return true;
     }
     int width = 0;
     int height = 0;
-    if (!readImageSize(path, width, height, what))
+    if (!readImageSize(realPath, width, height, what))
         return refuse(path, what + " (named in " + mainXml + ")");
     what = sizeFault(width, height);
     if (!what.empty()) return refuse(path, what);
+    if (!refuseOverBudget(width, height, path, holder)) return false;
     auto decoded = std::make_shared<TexelImage>();
-    if (!decodeImageFile(path, *decoded, what))
+    if (!decodeImageFile(realPath, *decoded, what))
         return refuse(path, what + " (named in " + mainXml + ")");
     ++report.imagesDecoded;
     report.texelsDecoded += static_cast<size_t>(decoded->width) * decoded->height;
     // The header and the picture must agree, or the size check meant nothing.
     what = sizeFault(decoded->width, decoded->height);
     if (!what.empty()) return refuse(path, what);
-    imageByFileName.emplace(fileName, decoded);
+    imageByRealPath.emplace(realPath, decoded);
     image = std::move(decoded);
     return true;
 }
@@ -216,7 +247,7 @@ bool LevelReader::readWalls(const pugi::xml_node& root) {
                    "most " + std::to_string(MAX_STOREYS) + " storeys (wall " + number + " in " +
                    mainXml + ")";
         };
-        if (!shareImage(fileName, wall.image, sizeFault)) return false;
+        if (!shareImage(fileName, wall.image, sizeFault, "wall " + number)) return false;
         wall.height = wall.image->height / TEXTURE_SIZE;
         level->walls.push_back(std::move(wall));
         // The first wall of a colour keeps it; later ones still take their number.
@@ -241,7 +272,9 @@ bool LevelReader::readSpriteDefinitions(const pugi::xml_node& root) {
                    " pixels; a sprite image must be 64x64 (sprite definition \"" +
                    definitionName + "\" in " + mainXml + ")";
         };
-        if (!shareImage(fileName, definition.image, sizeFault)) return false;
+        if (!shareImage(fileName, definition.image, sizeFault,
+                         "sprite definition " + std::to_string(level->spriteDefinitions.size() + 1)))
+            return false;
         const pugi::xml_node scale = element.child("scale");
         definition.scale = Vec2(parseFloat(scale.child_value("x")), parseFloat(scale.child_value("y")));
         definition.move = parseFloat(element.child_value("move"));
@@ -276,10 +309,17 @@ bool LevelReader::readPlacements(const pugi::xml_node& root) {
     return true;
 }
 
-bool LevelReader::readMapImage(const char* fileName, MapImage& image) {
+bool LevelReader::resolveLevelFile(const char* fileName, std::string& resolved) {
     std::string what;
-    if (::readMapImage(levelFilePath(level->name, fileName), level->width, level->height, image,
-                       what)) {
+    if (resolveDataPath("data/levels/" + level->name, fileName, resolved, what)) return true;
+    return refuse(levelFilePath(level->name, fileName), what);
+}
+
+bool LevelReader::readMapImage(const char* fileName, MapImage& image) {
+    std::string path;
+    if (!resolveLevelFile(fileName, path)) return false;
+    std::string what;
+    if (::readMapImage(path, level->width, level->height, image, what)) {
         ++report.imagesDecoded;
         report.texelsDecoded += static_cast<size_t>(image.width) * image.height;
         return true;
@@ -312,10 +352,10 @@ void LevelReader::warnOfUndeclaredWallColour(const MapImage& image) {
     if (!findUndeclaredColour(image, colorToWall, true, x, y, colour)) return;
     char hex[16];
     std::snprintf(hex, sizeof hex, "#%08X", colour);
-    Engine::log("Level \"%s\": %s: pixel (%u, %u) has colour %s, which no wall in %s declares; "
-                "the cell is left open",
-                level->name.c_str(), levelFilePath(level->name, "walls.png").c_str(), x, y, hex,
-                mainXml.c_str());
+    logLine("Level \"%s\": %s: pixel (%u, %u) has colour %s, which no wall in %s declares; "
+            "the cell is left open",
+            level->name.c_str(), levelFilePath(level->name, "walls.png").c_str(), x, y, hex,
+            mainXml.c_str());
 }
 
 bool LevelReader::readMapImages() {
@@ -386,16 +426,16 @@ std::unique_ptr<Level> loadLevel(const std::string& name, LevelLoadReport* repor
         LevelReader reader(name, *report);
         std::unique_ptr<Level> level = reader.read();
         if (!level) {
-            Engine::log("Level \"%s\" refused: %s", name.c_str(),
-                        printable(reader.fault()).c_str());
+            logLine("Level \"%s\" refused: %s", name.c_str(),
+                    printable(reader.fault()).c_str());
         }
         return level;
     } catch (const std::exception& error) {
-        Engine::log("Level \"%s\" refused: %s: could not be loaded (%s)", name.c_str(),
-                    levelFilePath(name, "main.xml").c_str(), error.what());
+        logLine("Level \"%s\" refused: %s: could not be loaded (%s)", name.c_str(),
+                levelFilePath(name, "main.xml").c_str(), error.what());
     } catch (...) {
-        Engine::log("Level \"%s\" refused: %s: could not be loaded", name.c_str(),
-                    levelFilePath(name, "main.xml").c_str());
+        logLine("Level \"%s\" refused: %s: could not be loaded", name.c_str(),
+                levelFilePath(name, "main.xml").c_str());
     }
     return nullptr;
 }

@@ -1,6 +1,7 @@
-// Options the sanitizer runtimes read at start-up, built into the tests and,
-// in a sanitizer build, into the game, so that every run of either is checked
-// the same way without environment variables.
+// Options the sanitizer runtimes read at start-up, built into the tests so
+// that every run is checked the same way without environment variables. The
+// game has its own (engine/SanitizerDefaults.cpp): the slow unwinder set here
+// deadlocks it against the OpenGL driver on a real display.
 #if defined(__SANITIZE_ADDRESS__)
 
 extern "C" {
