@@ -22,6 +22,8 @@ import shutil
 import sys
 import tempfile
 
+import numpy as np
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
@@ -29,7 +31,7 @@ import effects                                              # noqa: E402
 import loudness                                             # noqa: E402
 import music                                                # noqa: E402
 import pictures                                             # noqa: E402
-from synth import RATE, encode_ogg, limit, remove_dc, trim_tail, write_wav  # noqa: E402
+from synth import RATE, encode_ogg, limit, remove_dc, remove_dc_keeping_ends, trim_tail, write_wav  # noqa: E402
 
 MUSIC = "data/music/"
 SFX = "data/sfx/"
@@ -78,6 +80,8 @@ SMALL_SPEAKER_SPREAD = 3.0
 BRIGHT_SHARE, BRIGHT_CENTROID = 0.03, 700.0
 # Offsets of each effect over each piece at which the sum is checked.
 OFFSETS = 400
+# The most a file's mean may stray from zero (of full scale).
+MOST_OFFSET = 0.0005
 
 
 def make_piece(maker, target, serial, path):
@@ -87,7 +91,7 @@ def make_piece(maker, target, serial, path):
         samples *= 10 ** ((target - loudness.integrated(samples, circular=True)) / 20)
         samples = limit(samples, MUSIC_PEAK - MUSIC_MARGIN, hold=0.015, circular=True)
     wav = path + ".wav"
-    write_wav(wav, samples)
+    write_wav(wav, remove_dc(samples))
     encode_ogg(wav, path, quality=5, serial=serial)
     os.remove(wav)
 
@@ -97,7 +101,9 @@ def make_effect(maker, target, path):
     for _ in range(2):
         samples *= 10 ** ((target - loudness.strike(samples)) / 20)
         samples = limit(samples, EFFECT_PEAK - EFFECT_MARGIN, hold=0.002)
-    write_wav(path, samples)
+    # the limiter's gain, turned down on one side of a lopsided wave, leaves
+    # a little offset behind it
+    write_wav(path, remove_dc_keeping_ends(samples))
 
 
 def broken_rules(pieces, sounds):
@@ -122,6 +128,12 @@ def broken_rules(pieces, sounds):
             worst_of_all = max(worst_of_all, worst)
             if worst >= 1.0:
                 wrong.append("%s over %s reaches %.3f of full scale" % (name, piece, worst))
+    for name, (x, _) in list(pieces.items()) + list(sounds.items()):
+        if np.max(np.abs(np.mean(x, axis=0))) > MOST_OFFSET:
+            wrong.append("%s is offset from zero by %.5f" % (name, np.max(np.abs(np.mean(x, axis=0)))))
+    for name, (x, _) in sounds.items():
+        if max(abs(x[0]), abs(x[-1])) > 1 / 16384:
+            wrong.append("%s does not start and end at zero" % name)
     village, cave = pieces["village2.ogg"][1]["hp250"], pieces["cave.ogg"][1]["hp250"]
     if abs(village - cave) > SMALL_SPEAKER_SPREAD:
         wrong.append("above 250 Hz the cave is %.1f LUFS and the village %.1f" % (cave, village))

@@ -312,6 +312,14 @@ def remove_dc(x):
     return x - np.mean(x, axis=0)
 
 
+def remove_dc_keeping_ends(x):
+    """Takes the mean out of a one-shot sound along a raised-cosine bump over
+    its whole length, so it still starts and ends at zero; the bump is far
+    too slow to hear."""
+    bump = 0.5 - 0.5 * np.cos(2 * np.pi * np.arange(len(x)) / max(len(x) - 1, 1))
+    return x - np.mean(x) * bump / np.mean(bump)
+
+
 # ---------------------------------------------------------------- files
 
 def write_wav(path, x):
