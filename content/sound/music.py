@@ -173,7 +173,9 @@ def cave():
     rumble = np.stack([bandpass(noise(n, rng), 30, 160, circular=True) for _ in range(2)], axis=1)
     hiss = np.stack([spectral(noise(n, rng), band_gain(500, 1400, order=2), circular=True) for _ in range(2)],
                     axis=1)
-    hollow = lambda f: peak_gain(290, 60)(f) + 0.6 * peak_gain(470, 90)(f)   # noqa: E731
+    def hollow(f):
+        return peak_gain(290, 60)(f) + 0.6 * peak_gain(470, 90)(f)
+
     wind = np.stack([spectral(noise(n, rng), hollow, circular=True) for _ in range(2)], axis=1)
     rumble *= 0.05 / np.std(rumble) * slow(0.021, 0.5)[:, None]
     hiss *= 0.04 / np.std(hiss) * slow(0.033, 0.7)[:, None]
