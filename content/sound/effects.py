@@ -116,7 +116,7 @@ def stab_pierce():
         bt = np.arange(length) / RATE
         pop = np.sin(phase(rng.uniform(450, 700) * (1 + 8 * bt), length)) * np.exp(-bt / 0.008)
         bubbles[start:start + length] += pop * 0.25
-    body = tick + thud * 0.9 + squelch + bubbles
+    body = tick + thud * 1.2 + squelch + bubbles
     return fade_edges(lowpass(body, 8000))
 
 

@@ -6,8 +6,10 @@ from synth import (RATE, NYQUIST, attack_release, bandpass, noise, partials, pha
 
 
 def pluck(hz, seconds, rng, brightness=1.0, ring=1.6):
-    """A plucked gut string: harmonics that die away faster the higher they
-    are, a notch where the finger plucks, and a soft touch of the nail."""
+    """A plucked string: harmonics that die away faster the higher they
+    are, a notch where the finger plucks, and a touch of the nail. Brightness
+    1 is gut under the flesh of the finger; above it the string is struck
+    nearer the nail, its upper harmonics stronger and longer lived."""
     n = samples(seconds)
     t = np.arange(n) / RATE
     out = np.zeros(n)
@@ -16,9 +18,9 @@ def pluck(hz, seconds, rng, brightness=1.0, ring=1.6):
         if f > NYQUIST * 0.9:
             break
         amp = abs(np.sin(np.pi * k * 0.19)) / k ** (1.4 - 0.3 * brightness)
-        life = ring / (1 + 0.35 * (k - 1) * (hz / 220) ** 0.5)
+        life = ring / (1 + 0.35 * (k - 1) * (hz / 220) ** 0.5 / brightness)
         out += amp * np.exp(-t / life) * np.sin(2 * np.pi * f * t + rng.uniform(0, 2 * np.pi))
-    touch = bandpass(noise(n, rng), 1500, 5000) * np.exp(-t / 0.004) * 0.08
+    touch = bandpass(noise(n, rng), 1500, 6000) * np.exp(-t / 0.004) * 0.08 * brightness
     return (out + touch) * attack_release(n, 0.002, min(0.08, seconds / 3))
 
 
@@ -31,9 +33,9 @@ def flute(hz, seconds, rng, swell=0.0):
     vibrato = depth * np.sin(2 * np.pi * rng.uniform(4.8, 5.4) * t + rng.uniform(0, 6.3))
     scoop = -0.012 * np.exp(-t / 0.035)
     f = hz * (1 + vibrato + scoop)
-    tone = partials(phase(f, n), f, [1.0, 0.28, 0.14, 0.05, 0.03])
+    tone = partials(phase(f, n), f, [1.0, 0.4, 0.22, 0.1, 0.06, 0.03])
     chiff = np.exp(-t / 0.03) * 0.6 + 0.08
-    breath = bandpass(noise(n, rng), hz * 0.9, hz * 5) * chiff * 0.05
+    breath = bandpass(noise(n, rng), hz * 0.9, hz * 8) * chiff * 0.07
     # long notes fade a little, or swell when asked, as a player's breath does
     shape = 1 + (swell - 0.15) * np.clip(t / max(seconds, 0.1), 0, 1)
     tremolo = 1 + 5.0 * vibrato

@@ -7,7 +7,7 @@ import numpy as np
 
 from instruments import flute, pluck
 from synth import (RATE, band_gain, bandpass, loop_hz, lowpass, midi_hz, noise, note, pan,
-                   partials, phase, place, reverb, room, samples, spectral, highpass)
+                   partials, peak_gain, phase, place, reverb, room, samples, shelf_gain, spectral, highpass)
 
 # ---------------------------------------------------------------- the village
 
@@ -98,24 +98,26 @@ def village():
                     continue
                 hz = midi_hz(note(notes[pick]))
                 # the bass note on the downbeat rings under the whole bar
-                ring, seconds, gain = (2.6, 2.4, 0.5) if eighth == 0 else (1.3, 1.6, 0.32)
+                ring, seconds, gain = (2.6, 2.4, 0.34) if eighth == 0 else (1.3, 1.6, 0.32)
                 at = bar_at + eighth * BEAT / 2 + rng.normal(0, 0.005)
-                sound = pluck(hz, seconds, rng, brightness=0.8, ring=ring) * gain * rng.uniform(0.8, 1.0)
+                sound = pluck(hz, seconds, rng, brightness=1.8, ring=ring) * gain * rng.uniform(0.8, 1.0)
                 place(strings, pan(sound, -0.35 + 0.1 * pick / 4), samples(at), loop=True)
             bar_at += BAR
         if recorder:
             _play_line(lead, recorder, section_at, rng, flute, 0.3, 0.30, loop_seconds)
         if tune:
             _play_line(lead, tune, section_at, rng,
-                       lambda hz, s, r: pluck(hz, s + 0.8, r, brightness=1.0, ring=1.8), -0.1, 0.55,
+                       lambda hz, s, r: pluck(hz, s + 0.8, r, brightness=2.0, ring=1.8), -0.1, 0.55,
                        loop_seconds)
 
     drone = _village_drone(n, loop_seconds, rng)
     dry = strings + lead + drone
     hall = room(2.6, rng, decay_low=2.2, decay_high=0.9, predelay=0.015, stereo=True)
     wet = reverb(dry, hall, 0.22, circular=True)
-    # warmth: take the edge off the top, keep the drone's rumble out of the floor
-    return spectral(wet, band_gain(45, 7000, order=1), circular=True)
+    # keep the drone's rumble out of the floor, and give the strings' nails
+    # the presence that carries them over a small speaker
+    air = shelf_gain(2000, 2.5)
+    return spectral(wet, lambda f: band_gain(45, 10000, order=1)(f) * air(f), circular=True)
 
 
 def _village_drone(n, loop_seconds, rng):
@@ -127,7 +129,7 @@ def _village_drone(n, loop_seconds, rng):
         hz = loop_hz(midi_hz(note(name)), loop_seconds)
         tone = partials(phase(hz, n), hz, [1 / k ** 1.6 for k in range(1, 9)])
         breathe = 0.75 + 0.25 * np.sin(2 * np.pi * loop_hz(0.045, loop_seconds) * t + rng.uniform(0, 6.3))
-        out += pan(lowpass(tone, 500, circular=True) * breathe * 0.05, position)
+        out += pan(lowpass(tone, 500, circular=True) * breathe * 0.035, position)
     return out
 
 
@@ -152,19 +154,32 @@ def cave():
         wave = np.sin(2 * np.pi * loop_hz(hz, loop_seconds) * t + rng.uniform(0, 6.3))
         return 1 - depth * (0.5 - 0.5 * wave)
 
-    # the deep drone: two close low tones beating against each other
+    # the deep drone: two close low tones beating against each other. Its
+    # fundamentals are felt more than heard, and a small speaker gives back
+    # none of them, so its upper harmonics growl on their own in the low
+    # middle, where the ear finds the missing pitch from them; there the
+    # beating runs faster, a slow shiver in the rock
     drone = np.zeros((n, 2))
     for hz, position in ((41.2, -0.3), (41.5, 0.3), (61.8, 0.0)):
         f = loop_hz(hz, loop_seconds)
-        tone = partials(phase(f, n), f, [1, 0.5, 0.3, 0.2, 0.12, 0.08])
-        drone += pan(lowpass(tone, 260, circular=True) * slow(0.03, 0.35) * 0.12, position)
+        swell = slow(0.03, 0.35)
+        body = lowpass(partials(phase(f, n), f, [1, 0.5, 0.3, 0.2, 0.12, 0.08]), 260, circular=True)
+        growl = _growl(f, n, rng, loop_seconds)
+        growl *= 0.058 / np.std(growl)
+        drone += pan((body * 0.048 + growl) * swell, position)
 
-    # air moving through the passages: low rumble and a faint hollow hiss
+    # air moving through the passages: a low rumble, a faint hiss, and the
+    # hollow note of the wind across some opening far off, coming and going
     rumble = np.stack([bandpass(noise(n, rng), 30, 160, circular=True) for _ in range(2)], axis=1)
     hiss = np.stack([spectral(noise(n, rng), band_gain(500, 1400, order=2), circular=True) for _ in range(2)],
                     axis=1)
-    rumble *= 0.20 / np.std(rumble) * slow(0.021, 0.5)[:, None]
-    hiss *= 0.025 / np.std(hiss) * slow(0.033, 0.7)[:, None]
+    def hollow(f):
+        return peak_gain(290, 60)(f) + 0.6 * peak_gain(470, 90)(f)
+
+    wind = np.stack([spectral(noise(n, rng), hollow, circular=True) for _ in range(2)], axis=1)
+    rumble *= 0.05 / np.std(rumble) * slow(0.021, 0.5)[:, None]
+    hiss *= 0.04 / np.std(hiss) * slow(0.033, 0.7)[:, None]
+    wind *= 0.06 / np.std(wind) * (slow(0.017, 0.9) ** 2)[:, None]
 
     omens = np.zeros((n, 2))
     for start, length, low, semitones in OMENS:
@@ -180,9 +195,23 @@ def cave():
         at += rng.choice([rng.uniform(0.6, 1.4), rng.uniform(2.5, 6.0)], p=[0.25, 0.75])
 
     cavern = room(4.5, rng, decay_low=4.0, decay_high=1.6, predelay=0.04, stereo=True)
-    near = drone + rumble + hiss
+    near = drone + rumble + hiss + wind
     far = reverb(omens, cavern, 0.8, circular=True) + reverb(drips, cavern, 1.4, circular=True)
     return spectral(near + far, band_gain(25, 6000, order=1), circular=True)
+
+
+def _growl(hz, n, rng, loop_seconds):
+    """The drone's harmonics in the low middle, each at a phase of its own
+    (in step they would add up to a buzzing pulse at the drone's pitch) and
+    each slowly waxing and waning, so the colour of the rock's note shifts."""
+    t = np.arange(n) / RATE
+    ph = phase(hz, n)
+    out = np.zeros(n)
+    for k in range(1, 21):
+        drift = 0.6 + 0.4 * np.sin(2 * np.pi * loop_hz(rng.uniform(0.02, 0.08), loop_seconds) * t
+                                   + rng.uniform(0, 6.3))
+        out += drift * np.sin(k * ph + rng.uniform(0, 2 * np.pi)) / k ** 0.8
+    return bandpass(out, 180, 700, circular=True)
 
 
 def _glass(hz, seconds, rng):
@@ -192,7 +221,7 @@ def _glass(hz, seconds, rng):
     f = hz * (1 + 0.002 * np.sin(2 * np.pi * 0.23 * t))
     tone = partials(phase(f, n), f, [1.0, 0.0, 0.3, 0.0, 0.1])
     swell = np.sin(np.pi * t / seconds) ** 2
-    return tone * swell * 0.14
+    return tone * swell * 0.112
 
 
 def _drip(rng):
@@ -203,4 +232,4 @@ def _drip(rng):
     hz = rng.uniform(900, 1700)
     f = hz * (1 + 0.9 * t / seconds)
     blip = np.sin(phase(f, n)) * np.exp(-t / 0.018) * (1 - np.exp(-t / 0.001))
-    return highpass(blip, 400) * rng.uniform(0.2, 0.45)
+    return highpass(blip, 400) * rng.uniform(0.3, 0.68)

@@ -141,6 +141,12 @@ def band_gain(low, high, order=2):
     return lambda f: lp(f) * hp(f)
 
 
+def shelf_gain(corner, db):
+    """A first-order high shelf: unity far below the corner, db above it."""
+    lift = 10 ** (db / 20) - 1
+    return lambda f: 1 + lift * f ** 2 / (f ** 2 + corner ** 2)
+
+
 def peak_gain(centre, width):
     """A resonance of the given -3 dB width in Hz: a formant or a body mode."""
     return lambda f: 1.0 / (1.0 + ((f - centre) / (width / 2.0)) ** 2)
@@ -263,29 +269,35 @@ def place(track, sound, at, loop=False):
         rest = rest[take:]
 
 
-def db(x):
-    return 20 * np.log10(max(x, 1e-12))
+def _running_min(r, width):
+    """min(r[i : i + width]) for each i in range(len(r) - width + 1), by
+    doubling the span rather than looking at every window afresh."""
+    spans, span = r, 1
+    while span * 2 <= width:
+        spans = np.minimum(spans[:-span], spans[span:])
+        span *= 2
+    return np.minimum(spans[:len(r) - width + 1], spans[width - span:])
 
 
-def peak_db(x):
-    return db(float(np.max(np.abs(x))))
-
-
-def loudness_db(x, window=0.1):
-    """The loudest `window` seconds, as RMS in dBFS: how loud a sound seems
-    when it strikes, whatever silence surrounds it."""
-    mono = x if x.ndim == 1 else x.mean(axis=1)
-    w = samples(window)
-    power = np.convolve(mono ** 2, np.ones(w) / w, mode="valid") if len(mono) > w else [np.mean(mono ** 2)]
-    return db(float(np.sqrt(np.max(power))))
-
-
-def level(x, loudness, peak_limit=-1.0):
-    """Scales x to the given loudness (dBFS, see loudness_db); if the peak
-    would then pass peak_limit, it is scaled down to meet the limit instead."""
-    gain = 10 ** ((loudness - loudness_db(x)) / 20)
-    gain = min(gain, 10 ** ((peak_limit - peak_db(x)) / 20))
-    return x * gain
+def limit(x, ceiling_db, hold=0.005, circular=False):
+    """Turns the few peaks above ceiling_db down to it and leaves the rest
+    alone. The gain looks `hold` seconds either way, falls before a peak
+    and rises after it along a smooth ramp twice that long, so the wave keeps
+    its shape instead of flattening as clipping would. Both channels share
+    one gain, so nothing moves across the stereo picture."""
+    a = np.abs(x) if x.ndim == 1 else np.max(np.abs(x), axis=1)
+    need = np.minimum(1.0, 10 ** (ceiling_db / 20) / np.maximum(a, 1e-12))
+    h = max(1, samples(hold))
+    if circular:
+        padded = np.concatenate([need[-2 * h:], need, need[:2 * h]])
+    else:
+        padded = np.concatenate([np.ones(2 * h), need, np.ones(2 * h)])
+    # the lowest gain any peak within h asks for, then its mean over h
+    # either side: never above what a peak needs, never a sudden step
+    held = _running_min(padded, 2 * h + 1)
+    running = np.concatenate([[0.0], np.cumsum(held)])
+    gain = (running[2 * h + 1:] - running[:-2 * h - 1]) / (2 * h + 1)
+    return x * (gain if x.ndim == 1 else gain[:, None])
 
 
 def trim_tail(x, floor_db=-60.0):
@@ -298,6 +310,14 @@ def trim_tail(x, floor_db=-60.0):
 
 def remove_dc(x):
     return x - np.mean(x, axis=0)
+
+
+def remove_dc_keeping_ends(x):
+    """Takes the mean out of a one-shot sound along a raised-cosine bump over
+    its whole length, so it still starts and ends at zero; the bump is far
+    too slow to hear."""
+    bump = 0.5 - 0.5 * np.cos(2 * np.pi * np.arange(len(x)) / max(len(x) - 1, 1))
+    return x - np.mean(x) * bump / np.mean(bump)
 
 
 # ---------------------------------------------------------------- files
