@@ -27,18 +27,12 @@ class TitleScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ensureEngineStarted());
-        auto owned = std::make_unique<TitleScreen>();
-        title = owned.get();
-        engine.changeState(std::move(owned));
-        engine.frame(0.0f);
-        ASSERT_EQ(engine.currentState(), title);
+        ASSERT_NE(title = makeCurrent<TitleScreen>(), nullptr);
         ASSERT_NE(title->backdropState(), nullptr);
         start = heading(title->backdropState()->direction);
     }
     void TearDown() override { engine.shutdown(); }
-    void frames(int n, float dt) {
-        for (int i = 0; i < n; ++i) engine.frame(dt);
-    }
+    static void frames(int n, float dt) { runFrames(n, dt); }
     // How far the backdrop's view has turned since the test began.
     float turnedSoFar() const { return turned(start, heading(title->backdropState()->direction)); }
 
