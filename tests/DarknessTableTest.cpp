@@ -33,7 +33,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
+TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEightOrWithoutTheLantern) {
     auto corridor = room(1002, 3);
     castFrom(*corridor, 4.5f);
     EXPECT_EQ(darkness(H / 2), 192u << 24);  // the wall, four cells away
@@ -43,11 +43,10 @@ TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
     castFrom(*corridor, 1000.5f);
     EXPECT_EQ(darkness(240), 0xFF000000u);
     EXPECT_EQ(darkness(241), 0xFF000000u);
-}
 
-TEST_F(Darkness, CaveWithoutLanternDarkensEvenThePlayersOwnCell) {
+    // A cave without the lantern darkens even the player's own cell.
     DarknessTable::shared().set(DarknessTable::NO_LANTERN);
-    castFrom(*room(12, 3), 1.9f);  // the wall face 0.9 cells away fills the column
+    castFrom(*corridor, 1.9f);  // the wall face 0.9 cells away fills the column
     EXPECT_EQ(darkness(H / 2), 192u << 24);  // wall cell one away
 }
 
