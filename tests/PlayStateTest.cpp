@@ -153,8 +153,7 @@ TEST_F(PlayStateTest, FootstepsSoundOfTheGround) {
     for (uint32_t n : {0u, PlayState::CAVE, PlayState::FARM}) {
         play->enterLevel(n);
         Level& here = *play->levels[n];
-        for (uint32_t x = 1; x + 1 < here.width; ++x)
-            for (uint32_t y = 1; y + 1 < here.height; ++y) here.collisionGrid[x][y] = false;
+        here.collisionGrid = CellGrid<bool>(here.width, here.height);
         play->keyHeld[KeyW] = true;
         Mix_HaltChannel(-1);
         play->footstepCountdown = 0.01f;

@@ -106,9 +106,9 @@ TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBox
 }
 
 // The fixture data holds no levels, so the backdrop's town is refused.
-TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
-    ASSERT_TRUE(startEngineWithFixtureData());
-    Engine& engine = Engine::instance();
+using TitleWithoutLevels = EngineTest;
+
+TEST_F(TitleWithoutLevels, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     engine.changeState(std::make_unique<TitleScreen>());
     const std::string log = captureLog([&] {
         pushKeyDown(SDLK_SPACE, ' ');
@@ -121,6 +121,4 @@ TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     EXPECT_EQ(countPixels(0, 0, 640, 480, 0, 0, 0), 640 * 480);
     EXPECT_EQ(engine.pendingState(), nullptr);
     EXPECT_FALSE(engine.isSpeedRunTimerRunning());
-    engine.shutdown();
-    returnToRepository();
 }
