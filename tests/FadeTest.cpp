@@ -27,9 +27,9 @@ TEST_F(Fading, EachWayTakesThirteenStepsAt25msFramesThenStops) {
         EXPECT_FALSE(fade.isFading());
         EXPECT_EQ(fade.getLevel(), toBlack ? Fade::MaxLevel : 0);
     }
-}
 
-TEST_F(Fading, LongFrameStepsOnceCarryingTheRestAndAReversalStartsFromTheCurrentLevel) {
+    // A long frame steps once, carrying the rest; a reversal starts from the
+    // current level.
     Fade fade;
     fade.setBlack();
     fade.fadeFromBlack();
