@@ -86,10 +86,7 @@ TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->turnToward(play->position + Vec2(0.0f, 3.0f));
     ASSERT_NEAR(play->turnRemaining, 90.0f, 1e-3f);
     int turnFrames = 0;
-    while (play->turnRemaining != 0.0f && turnFrames < 100) {
-        frames(1);
-        ++turnFrames;
-    }
+    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) frames(1);
     EXPECT_EQ(turnFrames, 35);
     EXPECT_NEAR(play->direction.x, 0.0f, 1e-5f);
     EXPECT_NEAR(play->direction.y, 1.0f, 1e-5f);
