@@ -2,6 +2,7 @@
 #include "media/Sound.h"
 #include "states/PlayState.h"
 #include "support/EngineFixture.h"
+#include "support/FixtureData.h"
 
 #include <gtest/gtest.h>
 
@@ -53,11 +54,8 @@ TEST(AreaMusic, FollowsTheAreas) {
     engine.sharedMusic = loadMusic("data/music/village2.ogg");
     ASSERT_NE(engine.sharedMusic, nullptr);
     playMusic(engine.sharedMusic, -1);
-    auto state = std::make_unique<PlayState>();
-    PlayState* play = state.get();
-    engine.changeState(std::move(state));
-    engine.frame(0.0f);
-    ASSERT_EQ(engine.currentState(), play);
+    PlayState* const play = makeCurrent<PlayState>();
+    ASSERT_NE(play, nullptr);
     play->fade.clear();
     EXPECT_EQ(engine.sharedMusic, nullptr);
     play->hands->setShowLantern();

@@ -24,6 +24,7 @@ protected:
     void castFrom(const Level& level, float x, bool lit = true) {
         scene.raycaster.useLighting = lit;
         scene.overlay.fill(UNTOUCHED);
+        scene.frame.fill(BACKGROUND);
         scene.position = {x, 1.5f};
         scene.cast(level);
     }
@@ -33,7 +34,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
+TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEightAndNotWithoutAFloor) {
     auto corridor = room(1002, 3);
     castFrom(*corridor, 4.5f);
     EXPECT_EQ(darkness(H / 2), 192u << 24);  // the wall, four cells away
@@ -43,21 +44,19 @@ TEST_F(Darkness, LitWallFloorAndCeilingDarkenByCellDistanceUntilOpaqueAtEight) {
     castFrom(*corridor, 1000.5f);
     EXPECT_EQ(darkness(240), 0xFF000000u);
     EXPECT_EQ(darkness(241), 0xFF000000u);
-}
 
-TEST_F(Darkness, CaveWithoutLanternDarkensEvenThePlayersOwnCell) {
-    DarknessTable::shared().set(DarknessTable::NO_LANTERN);
-    castFrom(*room(12, 3), 1.9f);  // the wall face 0.9 cells away fills the column
-    EXPECT_EQ(darkness(H / 2), 192u << 24);  // wall cell one away
-}
-
-// Unlit frames and see-through texels leave the overlay alone too; the lit
-// against unlit frames of RaycasterFrameTest guard those.
-TEST_F(Darkness, LevelWithoutFloorWritesNoDarknessBelowTheWalls) {
+    // A level without floor writes no darkness below the walls. Unlit frames
+    // and see-through texels leave the overlay alone too; the lit against
+    // unlit frames of RaycasterFrameTest guard those.
     castFrom(*room(12, 3, false, true), 4.5f);
     EXPECT_EQ(scene.at(MIDDLE, H - 1), BACKGROUND);  // no floor below the wall
     EXPECT_EQ(darkness(H - 1), UNTOUCHED);
     EXPECT_EQ(darkness(0), 96u << 24);
+
+    // A cave without the lantern darkens even the player's own cell.
+    DarknessTable::shared().set(DarknessTable::NO_LANTERN);
+    castFrom(*corridor, 1.9f);  // the wall face 0.9 cells away fills the column
+    EXPECT_EQ(darkness(H / 2), 192u << 24);  // wall cell one away
 }
 
 // The darkness words are black at an opacity in the top byte: an overlay

@@ -2,14 +2,10 @@
 #include "support/Events.h"
 #include "support/FixtureData.h"
 #include "support/RecordingState.h"
-#include "support/ScreenProbe.h"
-#include "ui/InputBox.h"
-#include "ui/TextEntryBox.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -80,57 +76,4 @@ TEST_F(ExitBoxDrawing, PanelIsCentredOverTheState) {
     // The fixture panel is 200x100 mid grey: centred, it spans x 220..419.
     EXPECT_EQ(rgbAt(engine.screen(), 225, 195), 0x808080u);
     EXPECT_EQ(rgbAt(engine.screen(), 215, 195), 0u);
-}
-
-namespace {
-
-// Feeds a text box the way the play state and the end screen do: key presses
-// in, Backspace's release out, an update every frame the exit box is shut.
-template <class Box>
-class TypingState : public GameState {
-public:
-    bool init() override {
-        if constexpr (std::is_same_v<Box, InputBox>) box = std::make_unique<InputBox>(20, 360, "Name:");
-        else box = std::make_unique<Box>();
-        return true;
-    }
-    void cleanup() override { box.reset(); }
-    void update(float dt) override {
-        if (!Engine::instance().isExitBoxOpen()) box->update(dt);
-    }
-    void render() override {}
-    void keyDown(int sym, char character) override { box->keyDown(sym, character); }
-    void keyUp(int sym, char) override {
-        if constexpr (std::is_same_v<Box, InputBox>) box->keyUp(sym);
-        else if (sym == SDLK_BACKSPACE) box->releaseBackspace();
-    }
-    std::unique_ptr<Box> box;
-};
-
-template <class Box>
-using HeldBackspace = WidgetTest;
-using TextBoxes = ::testing::Types<InputBox, TextEntryBox>;
-TYPED_TEST_SUITE(HeldBackspace, TextBoxes);
-
-}  // namespace
-
-// Hold Backspace, Escape, let go, N: an exit box that swallowed the release
-// would leave the text losing a character every 0.1 s.
-TYPED_TEST(HeldBackspace, StopsDeletingOnceTheExitBoxClosesOverItsRelease) {
-    Engine& engine = Engine::instance();
-    auto owned = std::make_unique<TypingState<TypeParam>>();
-    TypingState<TypeParam>* state = owned.get();
-    engine.changeState(std::move(owned));
-    engine.frame(0.025f);
-    for (char c : std::string("abcdef")) pushKeyDown(c, c);
-    pushKeyDown(SDLK_BACKSPACE, '\b');
-    engine.frame(0.025f);
-    pushKeyDown(SDLK_ESCAPE, 27);
-    pushKey(false, SDLK_BACKSPACE);
-    pushKeyDown(SDLK_n, 'n');
-    engine.frame(0.025f);
-    for (int i = 0; i < 40; ++i) engine.frame(0.025f);
-    EXPECT_FALSE(engine.isExitBoxOpen());
-    EXPECT_EQ(state->box->text(), "abcde");
-    engine.shutdown();
 }

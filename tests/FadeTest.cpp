@@ -27,9 +27,9 @@ TEST_F(Fading, EachWayTakesThirteenStepsAt25msFramesThenStops) {
         EXPECT_FALSE(fade.isFading());
         EXPECT_EQ(fade.getLevel(), toBlack ? Fade::MaxLevel : 0);
     }
-}
 
-TEST_F(Fading, LongFrameStepsOnceCarryingTheRestAndAReversalStartsFromTheCurrentLevel) {
+    // A long frame steps once, carrying the rest; a reversal starts from the
+    // current level.
     Fade fade;
     fade.setBlack();
     fade.fadeFromBlack();
@@ -43,7 +43,7 @@ TEST_F(Fading, LongFrameStepsOnceCarryingTheRestAndAReversalStartsFromTheCurrent
     EXPECT_TRUE(fade.isFading());
 }
 
-TEST_F(Fading, BandsGetLighterDownTheScreen) {
+TEST_F(Fading, BandsGetLighterDownTheScreenAndNoImageDrawsNothing) {
     Fade fade;
     fade.setLevel(100);
     const int expected[8] = {100, 92, 84, 76, 68, 60, 52, 44};
@@ -56,13 +56,12 @@ TEST_F(Fading, BandsGetLighterDownTheScreen) {
     EXPECT_NEAR(static_cast<int>(rgbAt(screen, 5, 5 * 80 + 40) & 0xFF), 255 - 60, 2);
     fade.setBlack();
     for (int band = 0; band < 8; ++band) EXPECT_EQ(fade.bandAlpha(band), 255) << band;
-}
 
-TEST_F(Fading, MissingImageDrawsNothing) {
+    // Without its image a fade draws nothing.
     std::filesystem::remove("data/images/black_layers.png");
-    SDL_FillRect(engine.screen(), nullptr, 0xFFFFFFFF);
-    Fade fade;
-    fade.setBlack();
-    fade.draw();
-    EXPECT_EQ(rgbAt(engine.screen(), 0, 0), 0xFFFFFFu);
+    SDL_FillRect(screen, nullptr, 0xFFFFFFFF);
+    Fade bare;
+    bare.setBlack();
+    bare.draw();
+    EXPECT_EQ(rgbAt(screen, 0, 0), 0xFFFFFFu);
 }

@@ -4,9 +4,19 @@
 
 using LevelLoader = LevelFixture;
 
-TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
+// Two definitions of one name: placements take the first, both keep their
+// index. Actions keep document order; a text on two lines reads as one line.
+TEST_F(LevelLoader, ReadsTheHeaderSpritesAndActionsOfASoundLevel) {
     xml = {.flags = R"(hasFloor="true" hasCeiling="true" useLighting="true" useSideShading="true" transparentWall="true")",
            .rotation = "90 degrees", .startX = "12.5", .startY = "3", .width = "25x", .height = "12.7"};
+    xml.sprites = R"(
+      <placement><sprite name="villager" x="2.5" y="1.5" isVisible="true"/></placement>
+      <definition>
+        <sprite><name>villager</name><image>person.png</image><scale><x>2</x><y>2.9</y></scale><move>120</move></sprite>
+        <sprite><name>villager</name><image>person2.png</image><scale><x>1</x><y>1</y></scale></sprite>
+      </definition>)";
+    xml.actions = "<action type=\"manual\" repeat=\"true\" name=\"talk_priest\" lookAt=\"true\"\n"
+                  "  text=\"[Talk to\nthe priest]\" x=\"1.5\" y=\"2.5\"/>\n<action name=\"second\"/>";
     writeSoundMaps(25, 12);
     const auto level = load();
     ASSERT_NE(level, nullptr) << log;
@@ -19,6 +29,25 @@ TEST_F(LevelLoader, ReadsTheHeaderOfASoundLevel) {
     EXPECT_EQ(level->height, 12u);
     EXPECT_EQ(level->backgroundColor, 0xFF405060u);
     EXPECT_TRUE(log.empty()) << log;
+
+    ASSERT_EQ(level->spriteDefinitions.size(), 2u);
+    ASSERT_EQ(level->sprites.size(), 1u);
+    EXPECT_EQ(level->sprites[0].definition, 0u);
+    EXPECT_EQ(level->sprites[0].position, Vec2(2.5f, 1.5f));
+    EXPECT_TRUE(level->sprites[0].isVisible);
+    EXPECT_EQ(level->spriteDefinitions[0].scale, Vec2(2.0f, 2.9f));
+    EXPECT_EQ(level->spriteDefinitions[0].move, 120.0);
+    EXPECT_EQ(level->spriteDefinitions[1].image->pixels[0], 0xFF40C080u);
+
+    ASSERT_EQ(level->actions.size(), 2u);
+    const Action& first = level->actions[0];
+    EXPECT_EQ(first.type, "manual");
+    EXPECT_TRUE(first.repeat && first.lookAt);
+    EXPECT_EQ(first.name, "talk_priest");
+    EXPECT_EQ(first.text, "[Talk to the priest]");
+    EXPECT_EQ(first.position, Vec2(1.5f, 2.5f));
+    EXPECT_EQ(level->actions[1].name, "second");
+    EXPECT_EQ(level->actions[1].type, "");
 }
 
 TEST_F(LevelLoader, WallsKeepTheirOrderAndStoreysAndTheFirstOfAColourWins) {
@@ -58,39 +87,4 @@ TEST_F(LevelLoader, WallsShareAnImageFileUntilOneIsWritten) {
     EXPECT_EQ(first.image->pixels[5], GREY);
     EXPECT_EQ(own->pixels[6], GREY);
     EXPECT_EQ(Wall{}.writableImage(), nullptr);
-}
-
-TEST_F(LevelLoader, DuplicateDefinitionNamesResolveToTheFirstButBothKeepTheirIndex) {
-    xml.sprites = R"(
-      <placement><sprite name="villager" x="2.5" y="1.5" isVisible="true"/></placement>
-      <definition>
-        <sprite><name>villager</name><image>person.png</image><scale><x>2</x><y>2.9</y></scale><move>120</move></sprite>
-        <sprite><name>villager</name><image>person2.png</image><scale><x>1</x><y>1</y></scale></sprite>
-      </definition>)";
-    const auto level = load();
-    ASSERT_NE(level, nullptr) << log;
-    ASSERT_EQ(level->spriteDefinitions.size(), 2u);
-    ASSERT_EQ(level->sprites.size(), 1u);
-    EXPECT_EQ(level->sprites[0].definition, 0u);
-    EXPECT_EQ(level->sprites[0].position, Vec2(2.5f, 1.5f));
-    EXPECT_TRUE(level->sprites[0].isVisible);
-    EXPECT_EQ(level->spriteDefinitions[0].scale, Vec2(2.0f, 2.9f));
-    EXPECT_EQ(level->spriteDefinitions[0].move, 120.0);
-    EXPECT_EQ(level->spriteDefinitions[1].image->pixels[0], 0xFF40C080u);
-}
-
-TEST_F(LevelLoader, ActionsKeepDocumentOrderAndATextOnTwoLinesReadsAsOneLine) {
-    xml.actions = "<action type=\"manual\" repeat=\"true\" name=\"talk_priest\" lookAt=\"true\"\n"
-                  "  text=\"[Talk to\nthe priest]\" x=\"1.5\" y=\"2.5\"/>\n<action name=\"second\"/>";
-    const auto level = load();
-    ASSERT_NE(level, nullptr) << log;
-    ASSERT_EQ(level->actions.size(), 2u);
-    const Action& first = level->actions[0];
-    EXPECT_EQ(first.type, "manual");
-    EXPECT_TRUE(first.repeat && first.lookAt);
-    EXPECT_EQ(first.name, "talk_priest");
-    EXPECT_EQ(first.text, "[Talk to the priest]");
-    EXPECT_EQ(first.position, Vec2(1.5f, 2.5f));
-    EXPECT_EQ(level->actions[1].name, "second");
-    EXPECT_EQ(level->actions[1].type, "");
 }

@@ -10,12 +10,7 @@
 TEST(Log, LineIsTimeStampedAndEndsWithOneLineBreak) {
     const std::string out = captureLog([] { Engine::log("Starting %s Loop", "Main"); });
     EXPECT_TRUE(std::regex_match(out, std::regex(R"(\[\d\d:\d\d:\d\d\] Starting Main Loop\n)"))) << out;
-}
-
-TEST(Log, LongMessageIsCutAt1023Characters) {
+    // A long message is cut at 1023 characters.
     const std::string message(2000, 'x');
-    const std::string out = captureLog([&] { Engine::log("%s", message.c_str()); });
-    // "[HH:MM:SS] ", the message, the line break.
-    ASSERT_EQ(out.size(), 11u + 1023u + 1u);
-    EXPECT_EQ(out.substr(11, 1023), message.substr(0, 1023));
+    EXPECT_EQ(captureLog([&] { Engine::log("%s", message.c_str()); }).substr(9), "] " + message.substr(0, 1023) + "\n");
 }

@@ -64,22 +64,19 @@ TEST_F(MessageBoxTest, SplitsAtNewlinesKeepingTheFirstThreeLines) {
     }
 }
 
-TEST_F(MessageBoxTest, OverlongFirstLinePushesItsLastWordsToTheFrontOfLineOne) {
+// An overlong line pushes its last words to the front of the next; past
+// line two they are lost.
+TEST_F(MessageBoxTest, OverflowCascadesToTheNextLineAndPastLineTwoIsLost) {
     MessageBox box(20, 360, "");
     ASSERT_GT(box.width(), 0);
-    const std::vector<std::string> words = wordsWiderThan(box.wrapWidth() * 4 / 3);
+    std::vector<std::string> words = wordsWiderThan(box.wrapWidth() * 4 / 3);
     box.setText(join(words, 0, words.size()) + "\nend");
     const size_t next = expectFullLine(box, 0, words, 0);
     EXPECT_EQ(box.lineText(1), join(words, next, words.size()) + " end");
     EXPECT_EQ(box.lineText(2), "");
-}
-
-TEST_F(MessageBoxTest, OverflowCascadesThroughLineTwoAndIsThenLost) {
-    MessageBox box(20, 360, "");
-    const std::vector<std::string> words = wordsWiderThan(box.wrapWidth() * 4);
+    words = wordsWiderThan(box.wrapWidth() * 4);
     box.setText(join(words, 0, words.size()));
-    size_t next = 0;
-    for (int i = 0; i < MessageBox::LineCount; ++i) next = expectFullLine(box, i, words, next);
+    for (size_t line = 0, at = 0; line < MessageBox::LineCount; ++line) at = expectFullLine(box, line, words, at);
 }
 
 TEST_F(MessageBoxTest, OverWideWordIsCutCharacterByCharacterAndContinuesBeforeTheNextLine) {

@@ -5,6 +5,7 @@
 #include "support/EngineFixture.h"
 #include "support/Events.h"
 #include "support/FixtureData.h"
+#include "support/ScreenProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,7 @@ class PlayStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ensureEngineStarted());
-        auto state = std::make_unique<PlayState>();
-        play = state.get();
-        Engine::instance().changeState(std::move(state));
-        Engine::instance().frame(0.0f);
-        ASSERT_EQ(Engine::instance().currentState(), play);
+        ASSERT_NE(play = makeCurrent<PlayState>(), nullptr);
         Level& town = *play->levels[0];
         town.collisionGrid = CellGrid<bool>(town.width, town.height);
         for (uint32_t x = 0; x < town.width; ++x)
@@ -49,9 +46,7 @@ protected:
         play->levels[0]->actions.push_back(action);
         return play->levels[0]->actions.back();
     }
-    void frames(int n) {
-        for (int i = 0; i < n; ++i) Engine::instance().frame(FRAME);
-    }
+    static void frames(int n) { runFrames(n, FRAME); }
 
     PlayState* play = nullptr;
 };
@@ -60,10 +55,7 @@ protected:
 
 // The game's data with the town's start moved next to the mother, so that
 // init's own look round finds a manual action in reach.
-TEST_F(PlayStateTest, InitKeepsAllAreasAndFocusesNothing) {
-    EXPECT_EQ(play->levels.size(), 7u);
-    EXPECT_EQ(play->levels[1]->name, "cave");
-
+TEST_F(PlayStateTest, InitFocusesNothing) {
     namespace fs = std::filesystem;
     const fs::path root = makeTempDir();
     fs::copy("data", root / "data", fs::copy_options::recursive);
@@ -94,10 +86,7 @@ TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->turnToward(play->position + Vec2(0.0f, 3.0f));
     ASSERT_NEAR(play->turnRemaining, 90.0f, 1e-3f);
     int turnFrames = 0;
-    while (play->turnRemaining != 0.0f && turnFrames < 100) {
-        frames(1);
-        ++turnFrames;
-    }
+    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) frames(1);
     EXPECT_EQ(turnFrames, 35);
     EXPECT_NEAR(play->direction.x, 0.0f, 1e-5f);
     EXPECT_NEAR(play->direction.y, 1.0f, 1e-5f);
@@ -161,8 +150,7 @@ TEST_F(PlayStateTest, FootstepsSoundOfTheGround) {
     for (uint32_t n : {0u, PlayState::CAVE, PlayState::FARM}) {
         play->enterLevel(n);
         Level& here = *play->levels[n];
-        for (uint32_t x = 1; x + 1 < here.width; ++x)
-            for (uint32_t y = 1; y + 1 < here.height; ++y) here.collisionGrid[x][y] = false;
+        here.collisionGrid = CellGrid<bool>(here.width, here.height);
         play->keyHeld[KeyW] = true;
         Mix_HaltChannel(-1);
         play->footstepCountdown = 0.01f;
@@ -266,45 +254,28 @@ TEST_F(PlayStateTest, KeysByMode) {
     EXPECT_EQ(play->inputBox->text(), "a");
 }
 
-TEST_F(PlayStateTest, HandsSwayOnlyForWalking) {
+TEST_F(PlayStateTest, HandsSwayOnlyForWalkingAndShowTheBloodyKnifeOnlyWithTheKnife) {
+    const auto swayingFrames = [&] {
+        int swayed = 0;
+        for (int i = 0; i < 20; ++i) play->update(FRAME), swayed += play->hands->bobOffset.x != 0;
+        return swayed;
+    };
     play->keyHeld[KeyQ] = true;
-    for (int i = 0; i < 20; ++i) {
-        play->update(FRAME);
-        ASSERT_EQ(play->hands->bobOffset.x, 0);
-    }
+    EXPECT_EQ(swayingFrames(), 0);
     play->keyHeld[KeyQ] = false;
     play->motion.animate(&play->position, play->position + Vec2(1.0f, 0.0f), Linear, 1.0);
     play->mode = ScriptedMove;
-    int swayed = 0;
-    for (int i = 0; i < 20; ++i) {
-        play->update(FRAME);
-        if (play->hands->bobOffset.x != 0) ++swayed;
-    }
-    EXPECT_GT(swayed, 10);
-}
+    EXPECT_GT(swayingFrames(), 10);
 
-TEST_F(PlayStateTest, BloodyKnifeOnlyWithTheKnife) {
     HandsOverlay& hands = *play->hands;
     ASSERT_NE(hands.bloodyKnife, nullptr);
-    SDL_Surface* screen = Engine::instance().screen();
-    auto drawnPixels = [&] {
-        fillRect(screen, 0, 0, screen->w, screen->h, 0);
-        hands.draw();
-        int count = 0;
-        SDL_LockSurface(screen);
-        for (int y = 0; y < screen->h; ++y)
-            for (int x = 0; x < screen->w; ++x)
-                if (static_cast<uint32_t*>(screen->pixels)[y * screen->pitch / 4 + x] & 0xFFFFFF) ++count;
-        SDL_UnlockSurface(screen);
-        return count;
-    };
     hands.setKnifeBloody();
-    EXPECT_EQ(drawnPixels(), 0);
+    EXPECT_EQ(drawnLitPixels(hands), 0);
     hands.setShowKnife();
-    const int bloody = drawnPixels();
+    const int bloody = drawnLitPixels(hands);
     EXPECT_GT(bloody, 0);
     hands.knifeBloody = false;
-    EXPECT_GT(drawnPixels(), 0);
+    EXPECT_GT(drawnLitPixels(hands), 0);
     // The cyan key keeps the image's background off the screen.
     EXPECT_LT(bloody, hands.bloodyKnife->w * hands.bloodyKnife->h);
 }

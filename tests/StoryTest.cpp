@@ -5,6 +5,7 @@
 #include "story/StoryTexts.h"
 #include "support/EngineFixture.h"
 #include "support/Events.h"
+#include "support/FixtureData.h"
 #include "support/LogTap.h"
 
 #include <gtest/gtest.h>
@@ -40,16 +41,10 @@ protected:
     void TearDown() override { Engine::instance().shutdown(); }
 
     void start() {
-        auto state = std::make_unique<PlayState>();
-        play = state.get();
-        Engine::instance().changeState(std::move(state));
-        Engine::instance().frame(0.0f);
-        ASSERT_EQ(Engine::instance().currentState(), play);
+        ASSERT_NE(play = makeCurrent<PlayState>(), nullptr);
         play->fade.clear();
     }
-    void frames(int n) {
-        for (int i = 0; i < n; ++i) Engine::instance().frame(FRAME);
-    }
+    static void frames(int n) { runFrames(n, FRAME); }
     template <typename Done>
     void runUntil(Done done, int limit = 800) {
         for (int i = 0; i < limit && !done(); ++i) frames(1);
@@ -231,9 +226,10 @@ TEST_F(StoryTest, IndicesTheLevelLacksChangeNothing) {
 }
 
 // Faults: an asked question left on offer (or the wrong one taken out); the
-// farmer vanishing before his walk ends; the body, the blood or the freed
-// cell missing; the body's label used once. That the player stands still
-// while watching is PlayStateTest's KeysByMode.
+// farmer vanishing before his walk ends; the body or the blood missing; the
+// body's label used once. That the player stands still while watching is
+// PlayStateTest's KeysByMode; that his cell is freed, the mercy and attack
+// routes', which walk on through it to the woman.
 TEST_F(StoryTest, QuestioningTheFarmer) {
     const Vec2 facing(27.6f, 11.5f);
     play->hands->setShowLantern();
@@ -254,14 +250,12 @@ TEST_F(StoryTest, QuestioningTheFarmer) {
     EXPECT_NEAR(stranger.position.x, 28.0f, 1e-3f);
     EXPECT_NEAR(stranger.position.y, 13.0f, 1e-3f);
     EXPECT_FALSE(stranger.isVisible);
-    EXPECT_FALSE(cave().collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]);
     EXPECT_EQ(cave().actions[CAVE_STRANGER_ACTION].timesTriggered, 1);
 
     start();
     play->hands->setShowLantern();
     standAt(CAVE, facing);
     run(opening, "opening again");
-    const size_t actions = cave().actions.size();
     run({{SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing}, {SDLK_DOWN, Choosing, T::ATTACK},
          R(T::STAB), END},
         "attack");
@@ -269,9 +263,7 @@ TEST_F(StoryTest, QuestioningTheFarmer) {
     EXPECT_FALSE(cave().sprites[CAVE_STRANGER_SPRITE].isVisible);
     EXPECT_TRUE(cave().sprites[CAVE_BODY_SPRITE].isVisible);
     EXPECT_EQ(cave().floorGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y], CAVE_BLOOD_FLOOR_WALL);
-    EXPECT_FALSE(cave().collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]);
     EXPECT_EQ(cave().actions[CAVE_STRANGER_ACTION].timesTriggered, 1);
-    ASSERT_EQ(cave().actions.size(), actions + 1);
     for (int look = 0; look < 2; ++look) {
         standAt(CAVE, Vec2(28.4f, 12.4f));
         EXPECT_EQ(play->hintLabel->text(), T::LOOK_AT_BODY) << look;

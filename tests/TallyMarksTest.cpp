@@ -35,10 +35,8 @@ TEST(TallyMarks, OnlyInWallSix) {
     for (size_t w = 0; w < fresh->walls.size(); ++w) {
         const TexelImage* got = cave->walls[w].image.get();
         const TexelImage* want = fresh->walls[w].image.get();
-        if (!got || !want) {
-            EXPECT_EQ(got == nullptr, want == nullptr) << w;
-            continue;
-        }
+        ASSERT_EQ(!got, !want) << w;
+        if (!got) continue;
         ASSERT_EQ(got->width * got->height, want->width * want->height) << w;
         EXPECT_TRUE(std::equal(got->pixels.get(), got->pixels.get() + got->width * got->height, want->pixels.get()))
             << "wall number " << w + 1;

@@ -27,18 +27,12 @@ class TitleScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(ensureEngineStarted());
-        auto owned = std::make_unique<TitleScreen>();
-        title = owned.get();
-        engine.changeState(std::move(owned));
-        engine.frame(0.0f);
-        ASSERT_EQ(engine.currentState(), title);
+        ASSERT_NE(title = makeCurrent<TitleScreen>(), nullptr);
         ASSERT_NE(title->backdropState(), nullptr);
         start = heading(title->backdropState()->direction);
     }
     void TearDown() override { engine.shutdown(); }
-    void frames(int n, float dt) {
-        for (int i = 0; i < n; ++i) engine.frame(dt);
-    }
+    static void frames(int n, float dt) { runFrames(n, dt); }
     // How far the backdrop's view has turned since the test began.
     float turnedSoFar() const { return turned(start, heading(title->backdropState()->direction)); }
 
@@ -112,9 +106,9 @@ TEST_F(TitleScreenTest, TheViewSwingsBetweenExactHeadingsAndHoldsWhileTheExitBox
 }
 
 // The fixture data holds no levels, so the backdrop's town is refused.
-TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
-    ASSERT_TRUE(startEngineWithFixtureData());
-    Engine& engine = Engine::instance();
+using TitleWithoutLevels = EngineTest;
+
+TEST_F(TitleWithoutLevels, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     engine.changeState(std::make_unique<TitleScreen>());
     const std::string log = captureLog([&] {
         pushKeyDown(SDLK_SPACE, ' ');
@@ -127,6 +121,4 @@ TEST(TitleScreen, ARefusedLevelFailsTheStartBeforeAnyWorldIsDrawn) {
     EXPECT_EQ(countPixels(0, 0, 640, 480, 0, 0, 0), 640 * 480);
     EXPECT_EQ(engine.pendingState(), nullptr);
     EXPECT_FALSE(engine.isSpeedRunTimerRunning());
-    engine.shutdown();
-    returnToRepository();
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 // Made-up data files for tests that must not depend on the game's content.
@@ -33,6 +34,21 @@ bool makeFixtureData(const std::string& root);
 bool startEngineWithFixtureData();
 // Back to the repository root, where the tests of the game's own data run.
 void returnToRepository();
+
+// A new State made current through the engine, as one state hands over to
+// the next; null if it did not become current.
+template <class State>
+State* makeCurrent() {
+    auto owned = std::make_unique<State>();
+    State* state = owned.get();
+    Engine::instance().changeState(std::move(owned));
+    Engine::instance().frame(0.0f);
+    return Engine::instance().currentState() == state ? state : nullptr;
+}
+
+inline void runFrames(int n, float dt = 0.025f) {
+    for (int i = 0; i < n; ++i) Engine::instance().frame(dt);
+}
 
 // Everything written to standard error while `work` runs.
 inline std::string captureLog(const std::function<void()>& work) {

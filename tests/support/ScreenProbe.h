@@ -3,14 +3,14 @@
 #include "engine/Engine.h"
 #include "media/Text.h"
 #include "support/EngineFixture.h"
+#include "support/FixtureData.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 // Helpers for widget tests that look at what landed on the screen surface.
 
@@ -76,18 +76,9 @@ int drawnLitPixels(Widget& widget) {
 // it the shared font) must be started before.
 class InEmptyDirectory {
 public:
-    InEmptyDirectory() {
-        char templ[] = "/tmp/ombrel-empty-XXXXXX";
-        if (getcwd(previous, sizeof previous) && mkdtemp(templ) && chdir(templ) == 0) directory = templ;
-        else ADD_FAILURE() << "cannot work from an empty directory";
-    }
-    ~InEmptyDirectory() {
-        if (directory.empty()) return;
-        if (chdir(previous) != 0) std::abort();
-        rmdir(directory.c_str());
-    }
+    InEmptyDirectory() { std::filesystem::current_path(makeTempDir()); }
+    ~InEmptyDirectory() { std::filesystem::current_path(previous); }
 
 private:
-    char previous[4096] = {};
-    std::string directory;
+    const std::filesystem::path previous = std::filesystem::current_path();
 };
