@@ -93,12 +93,11 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
     const CellLook* looks = view.cellLooks;
     uint32_t* floorPixel = column + firstRow;
     uint32_t* ceilingPixel = column + (H - 1 - firstRow);
-    [[maybe_unused]] const ptrdiff_t pitch = view.overlayPitch;
     [[maybe_unused]] uint8_t* floorDark = nullptr;
     [[maybe_unused]] uint8_t* ceilingDark = nullptr;
     if constexpr (LIT) {
-        floorDark = view.overlayPixels + firstRow * pitch + static_cast<ptrdiff_t>(x) * 4;
-        ceilingDark = view.overlayPixels + (H - 1 - firstRow) * pitch + static_cast<ptrdiff_t>(x) * 4;
+        floorDark = view.darkColumn(x) + firstRow;
+        ceilingDark = view.darkColumn(x) + (H - 1 - firstRow);
     }
     for (y = firstRow; y < H; ++y) {
         const int32_t cellU = u[y];
@@ -108,18 +107,18 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
         const int texel = (cellV & 63) * 64 + (cellU & 63);
         const CellLook look = looks[cellX * cellsPerColumn + cellY];
         if (look.floor) {
-            if constexpr (LIT) *reinterpret_cast<uint32_t*>(floorDark) = look.shade;
+            if constexpr (LIT) *floorDark = look.shade;
             *floorPixel = look.floor[texel];
         }
         if (look.ceiling) {
-            if constexpr (LIT) *reinterpret_cast<uint32_t*>(ceilingDark) = look.shade;
+            if constexpr (LIT) *ceilingDark = look.shade;
             *ceilingPixel = look.ceiling[texel];
         }
         ++floorPixel;
         --ceilingPixel;
         if constexpr (LIT) {
-            floorDark += pitch;
-            ceilingDark -= pitch;
+            ++floorDark;
+            --ceilingDark;
         }
     }
 }
