@@ -31,59 +31,69 @@ void moveScalar(uint8_t* columns, int height, int x0, int x1, int y0, int y1, co
 
 #ifdef OMBREL_X86_TILES
 
-// Four overlay pixels: opacity << 24 where keep is clear, the old pixel where
-// it is set; both arguments hold one byte a pixel in their low four bytes.
-__attribute__((target("ssse3"))) inline void mergeFour(uint32_t* row, __m128i opacity, __m128i keep) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i words = _mm_unpacklo_epi16(zero, _mm_unpacklo_epi8(zero, opacity));
-    const __m128i keepWords = _mm_unpacklo_epi16(_mm_unpacklo_epi8(keep, keep), _mm_unpacklo_epi8(keep, keep));
-    const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(row),
-                     _mm_or_si128(_mm_and_si128(keepWords, old), _mm_andnot_si128(keepWords, words)));
-}
-
-// One tile: the 16 x 16 bytes turned over in registers (four rounds of
-// interleaving), each row's indices looked up as opacities in one shuffle.
+// One tile: the 16 x 16 bytes turned over in registers, each row's indices
+// looked up as opacities in one shuffle.
 __attribute__((target("ssse3"))) void moveTile(uint8_t* columns, int height, int x0, int y0, __m128i opacities,
                                                 uint8_t* overlay, ptrdiff_t pitch) {
     const __m128i none = _mm_set1_epi8(static_cast<char>(NO_DARKNESS));
-    __m128i* column[TILE];
     __m128i v[TILE];
     __m128i drawn = _mm_setzero_si128();
+#pragma GCC unroll 16
     for (int i = 0; i < TILE; ++i) {
-        column[i] = reinterpret_cast<__m128i*>(columns + static_cast<ptrdiff_t>(x0 + i) * height + y0);
-        v[i] = _mm_loadu_si128(column[i]);
+        v[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columns + static_cast<ptrdiff_t>(x0 + i) * height + y0));
         drawn = _mm_or_si128(drawn, _mm_xor_si128(v[i], none));
     }
     if (_mm_movemask_epi8(_mm_cmpeq_epi8(drawn, _mm_setzero_si128())) == 0xFFFF) return;  // nothing drawn here
-    for (int i = 0; i < TILE; ++i) _mm_storeu_si128(column[i], none);
+#pragma GCC unroll 16
+    for (int i = 0; i < TILE; ++i)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(columns + static_cast<ptrdiff_t>(x0 + i) * height + y0), none);
 
-    // After round r, v[i] holds 2^(r+1) columns' bytes of 16 / 2^(r+1) rows.
-    for (int round = 0; round < 4; ++round) {
-        __m128i t[TILE];
-        for (int i = 0; i < TILE / 2; ++i) {
-            const __m128i a = v[2 * i], b = v[2 * i + 1];
-            switch (round) {
-            case 0: t[i] = _mm_unpacklo_epi8(a, b); t[i + 8] = _mm_unpackhi_epi8(a, b); break;
-            case 1: t[i] = _mm_unpacklo_epi16(a, b); t[i + 8] = _mm_unpackhi_epi16(a, b); break;
-            case 2: t[i] = _mm_unpacklo_epi32(a, b); t[i + 8] = _mm_unpackhi_epi32(a, b); break;
-            default: t[i] = _mm_unpacklo_epi64(a, b); t[i + 8] = _mm_unpackhi_epi64(a, b); break;
-            }
-        }
-        for (int i = 0; i < TILE; ++i) v[i] = t[i];
+    // Four rounds of interleaving pairs; after them row r is in v[bit-reversed r].
+    __m128i t[TILE];
+#pragma GCC unroll 8
+    for (int i = 0; i < TILE / 2; ++i) {
+        t[i] = _mm_unpacklo_epi8(v[2 * i], v[2 * i + 1]);
+        t[i + 8] = _mm_unpackhi_epi8(v[2 * i], v[2 * i + 1]);
     }
-    // The rounds leave row r in v[bit-reversed r].
+#pragma GCC unroll 8
+    for (int i = 0; i < TILE / 2; ++i) {
+        v[i] = _mm_unpacklo_epi16(t[2 * i], t[2 * i + 1]);
+        v[i + 8] = _mm_unpackhi_epi16(t[2 * i], t[2 * i + 1]);
+    }
+#pragma GCC unroll 8
+    for (int i = 0; i < TILE / 2; ++i) {
+        t[i] = _mm_unpacklo_epi32(v[2 * i], v[2 * i + 1]);
+        t[i + 8] = _mm_unpackhi_epi32(v[2 * i], v[2 * i + 1]);
+    }
+#pragma GCC unroll 8
+    for (int i = 0; i < TILE / 2; ++i) {
+        v[i] = _mm_unpacklo_epi64(t[2 * i], t[2 * i + 1]);
+        v[i + 8] = _mm_unpackhi_epi64(t[2 * i], t[2 * i + 1]);
+    }
     static constexpr int ROW_IN[TILE] = {0, 8, 4, 12, 2, 10, 6, 14, 1, 9, 5, 13, 3, 11, 7, 15};
+    const __m128i zero = _mm_setzero_si128();
+#pragma GCC unroll 16
     for (int r = 0; r < TILE; ++r) {
         const __m128i index = v[ROW_IN[r]];
         const __m128i keep = _mm_cmpeq_epi8(index, none);
-        __m128i opacity = _mm_shuffle_epi8(opacities, index);
-        __m128i kept = keep;
-        uint32_t* row = overlayRow(overlay, pitch, y0 + r) + x0;
-        for (int q = 0; q < TILE; q += 4) {
-            mergeFour(row + q, opacity, kept);
-            opacity = _mm_srli_si128(opacity, 4);
-            kept = _mm_srli_si128(kept, 4);
+        const __m128i opacity = _mm_shuffle_epi8(opacities, index);
+        // Each opacity byte to the top byte of its word, each keep byte to a whole word.
+        const __m128i low = _mm_unpacklo_epi8(zero, opacity), high = _mm_unpackhi_epi8(zero, opacity);
+        const __m128i keepLow = _mm_unpacklo_epi8(keep, keep), keepHigh = _mm_unpackhi_epi8(keep, keep);
+        const __m128i words[4] = {_mm_unpacklo_epi16(zero, low), _mm_unpackhi_epi16(zero, low),
+                                  _mm_unpacklo_epi16(zero, high), _mm_unpackhi_epi16(zero, high)};
+        const __m128i kept[4] = {_mm_unpacklo_epi16(keepLow, keepLow), _mm_unpackhi_epi16(keepLow, keepLow),
+                                 _mm_unpacklo_epi16(keepHigh, keepHigh), _mm_unpackhi_epi16(keepHigh, keepHigh)};
+        __m128i* row = reinterpret_cast<__m128i*>(overlayRow(overlay, pitch, y0 + r) + x0);
+        if (_mm_movemask_epi8(keep) == 0) {  // all drawn, the usual case: the old pixels are not needed
+#pragma GCC unroll 4
+            for (int q = 0; q < 4; ++q) _mm_storeu_si128(row + q, words[q]);
+            continue;
+        }
+#pragma GCC unroll 4
+        for (int q = 0; q < 4; ++q) {
+            const __m128i old = _mm_loadu_si128(row + q);
+            _mm_storeu_si128(row + q, _mm_or_si128(_mm_and_si128(kept[q], old), _mm_andnot_si128(kept[q], words[q])));
         }
     }
 }
