@@ -85,11 +85,8 @@ __attribute__((target("ssse3"))) void moveTile(uint8_t* columns, int height, int
         const __m128i kept[4] = {_mm_unpacklo_epi16(keepLow, keepLow), _mm_unpackhi_epi16(keepLow, keepLow),
                                  _mm_unpacklo_epi16(keepHigh, keepHigh), _mm_unpackhi_epi16(keepHigh, keepHigh)};
         __m128i* row = reinterpret_cast<__m128i*>(overlayRow(overlay, pitch, y0 + r) + x0);
-        if (_mm_movemask_epi8(keep) == 0) {  // all drawn, the usual case: the old pixels are not needed
-#pragma GCC unroll 4
-            for (int q = 0; q < 4; ++q) _mm_storeu_si128(row + q, words[q]);
-            continue;
-        }
+        // The old pixels are read even where every one is replaced: the line
+        // is fetched either way, and reading it first keeps the stores hits.
 #pragma GCC unroll 4
         for (int q = 0; q < 4; ++q) {
             const __m128i old = _mm_loadu_si128(row + q);
@@ -116,6 +113,15 @@ void moveDarknessToOverlay(uint8_t* columns, int width, int height, const uint32
         alignas(16) uint8_t table[16] = {};
         for (int i = 0; i < DARKNESS_WORDS; ++i) table[i] = static_cast<uint8_t>(words[i] >> 24);
         const __m128i opacities = _mm_load_si128(reinterpret_cast<const __m128i*>(table));
+        // The tiles start where overlay rows meet a cache line, so each row
+        // of a tile fills one line instead of the halves of two; the columns
+        // before that go one by one.
+        const uintptr_t misalignment = reinterpret_cast<uintptr_t>(overlay) % 64;
+        if (pitch % 64 == 0 && misalignment % 4 == 0 && misalignment != 0) {
+            x0 = static_cast<int>(64 - misalignment) / 4;
+            if (x0 > width) x0 = width;
+            moveScalar(columns, height, 0, x0, 0, height, words, overlay, pitch);
+        }
         const int rows = height - height % TILE;
         for (; x0 + TILE <= width; x0 += TILE) {
             for (int y = 0; y < rows; y += TILE) moveTile(columns, height, x0, y, opacities, overlay, pitch);
