@@ -2,11 +2,49 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define OMBREL_X86_FLOOR 1
 #endif
 
 namespace raycast {
+
+namespace {
+
+#ifdef OMBREL_X86_FLOOR
+// The floor points of rows y.. four at a time, each computed exactly as the
+// one-row loop does (the same operations in the same order, no fused
+// multiply-add); returns the first row not done. The division leads the
+// floor's cost, and AVX does four of them in about the time SSE2 does two.
+__attribute__((target("avx"))) int floorPointsAvx(const double* distance, int y, int H, double distWall,
+                                                  double wallX, double wallY, double cameraX, double cameraY,
+                                                  float tw, float th, int32_t* u, int32_t* v) {
+    const __m256d dist = _mm256_set1_pd(distWall);
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d wallXs = _mm256_set1_pd(wallX);
+    const __m256d wallYs = _mm256_set1_pd(wallY);
+    const __m256d cameraXs = _mm256_set1_pd(cameraX);
+    const __m256d cameraYs = _mm256_set1_pd(cameraY);
+    const __m128 tws = _mm_set1_ps(tw);
+    const __m128 ths = _mm_set1_ps(th);
+    for (; y + 3 < H; y += 4) {
+        const __m256d w = _mm256_div_pd(_mm256_loadu_pd(distance + y), dist);
+        const __m256d rest = _mm256_sub_pd(one, w);
+        const __m256d px = _mm256_add_pd(_mm256_mul_pd(w, wallXs), _mm256_mul_pd(rest, cameraXs));
+        const __m256d py = _mm256_add_pd(_mm256_mul_pd(w, wallYs), _mm256_mul_pd(rest, cameraYs));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(u + y), _mm_cvttps_epi32(_mm_mul_ps(_mm256_cvtpd_ps(px), tws)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(v + y), _mm_cvttps_epi32(_mm_mul_ps(_mm256_cvtpd_ps(py), ths)));
+    }
+    return y;
+}
+
+bool hasAvx() {
+    static const bool avx = __builtin_cpu_supports("avx");
+    return avx;
+}
+#endif
+
+}  // namespace
 
 FloorPass::FloorPass(int screenHeight)
     : rowDistance(screenHeight > 0 ? screenHeight : 0, 0.0),
@@ -45,8 +83,8 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
 
     // First the floor point of every row, as 64 times its coordinates
     // truncated: one conversion gives both the cell (the high bits) and the
-    // texel (the low six). Where SSE2 is there, two rows at a time, each
-    // computed exactly as the one-row loop does.
+    // texel (the low six). Where AVX or SSE2 is there, four or two rows at a
+    // time, each computed exactly as the one-row loop does.
     const int firstRow = slice.drawEnd + 1;
     const double cameraX = view.position.x;
     const double cameraY = view.position.y;
@@ -56,6 +94,10 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
     int32_t* u = floorU.data();
     int32_t* v = floorV.data();
     int y = firstRow;
+#ifdef OMBREL_X86_FLOOR
+    if (hasAvx())
+        y = floorPointsAvx(distance, y, H, distWall, floorXWall, floorYWall, cameraX, cameraY, tw, th, u, v);
+#endif
 #if defined(__SSE2__)
     {
         const __m128d dist = _mm_set1_pd(distWall);
@@ -93,12 +135,11 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
     const CellLook* looks = view.cellLooks;
     uint32_t* floorPixel = column + firstRow;
     uint32_t* ceilingPixel = column + (H - 1 - firstRow);
-    [[maybe_unused]] const ptrdiff_t pitch = view.overlayPitch;
     [[maybe_unused]] uint8_t* floorDark = nullptr;
     [[maybe_unused]] uint8_t* ceilingDark = nullptr;
     if constexpr (LIT) {
-        floorDark = view.overlayPixels + firstRow * pitch + static_cast<ptrdiff_t>(x) * 4;
-        ceilingDark = view.overlayPixels + (H - 1 - firstRow) * pitch + static_cast<ptrdiff_t>(x) * 4;
+        floorDark = view.darkColumn(x) + firstRow;
+        ceilingDark = view.darkColumn(x) + (H - 1 - firstRow);
     }
     for (y = firstRow; y < H; ++y) {
         const int32_t cellU = u[y];
@@ -108,18 +149,18 @@ void FloorPass::drawColumn(const FrameView& view, const Ray& ray, const WallSlic
         const int texel = (cellV & 63) * 64 + (cellU & 63);
         const CellLook look = looks[cellX * cellsPerColumn + cellY];
         if (look.floor) {
-            if constexpr (LIT) *reinterpret_cast<uint32_t*>(floorDark) = look.shade;
+            if constexpr (LIT) *floorDark = look.shade;
             *floorPixel = look.floor[texel];
         }
         if (look.ceiling) {
-            if constexpr (LIT) *reinterpret_cast<uint32_t*>(ceilingDark) = look.shade;
+            if constexpr (LIT) *ceilingDark = look.shade;
             *ceilingPixel = look.ceiling[texel];
         }
         ++floorPixel;
         --ceilingPixel;
         if constexpr (LIT) {
-            floorDark += pitch;
-            ceilingDark -= pitch;
+            ++floorDark;
+            --ceilingDark;
         }
     }
 }

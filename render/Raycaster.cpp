@@ -1,6 +1,8 @@
 #include "render/Raycaster.h"
 
+#include "engine/Engine.h"
 #include "render/DarknessTable.h"
+#include "render/DarknessTiles.h"
 #include "render/FloorPass.h"
 #include "render/RaycasterFrame.h"
 #include "render/SpritePass.h"
@@ -14,10 +16,14 @@ using namespace raycast;
 
 struct Raycaster::Scratch {
     Scratch(int screenWidth, int screenHeight)
-        : depth(screenWidth, 0.0), floor(screenHeight), sprites(screenHeight) {}
+        : depth(screenWidth, 0.0),
+          darkness(static_cast<size_t>(screenWidth) * screenHeight, NO_DARKNESS),
+          floor(screenHeight),
+          sprites(screenHeight) {}
 
     FrameView view;
     std::vector<double> depth;
+    std::vector<uint8_t> darkness;  // column-major; all NO_DARKNESS between frames
     FloorPass floor;
     SpritePass sprites;
     // What the view points into, grown to the largest level seen.
@@ -131,7 +137,7 @@ bool prepareFrame(Scratch& scratch, const Level& level) {
         for (int y = 0; y < gridHeight; ++y, ++look) {
             look->floor = floorCells ? view.texture(floorCells[x][y]) : nullptr;
             look->ceiling = ceilingCells ? view.texture(ceilingCells[x][y]) : nullptr;
-            look->shade = view.darknessWord(std::abs(cameraCellX - x) + std::abs(cameraCellY - y));
+            look->shade = FrameView::darknessIndex(std::abs(cameraCellX - x) + std::abs(cameraCellY - y));
         }
     }
     view.cellLooks = scratch.cellLooks.data();
@@ -214,24 +220,26 @@ void Raycaster::castFrame(const Vec2* cameraPosition, const Vec2* direction, con
     std::fill(scratch->depth.begin(), scratch->depth.end(), 0.0);
 
     const DarknessTable& table = DarknessTable::shared();
-    for (int d = 0; d <= 8; ++d) view.darkness[d] = table.word(d);
+    for (int d = 0; d < DARKNESS_WORDS; ++d) view.darkness[d] = table.word(d);
     if (!useLighting || !overlay || !overlayFits(*scratch, overlay)) overlay = nullptr;
     // An overlay that must be locked and cannot be gets no darkness this
     // frame; the view itself is still drawn.
     const bool lockOverlay = overlay && SDL_MUSTLOCK(overlay) && SDL_LockSurface(overlay) == 0;
     if (overlay && SDL_MUSTLOCK(overlay) && !lockOverlay) overlay = nullptr;
-    view.overlayPixels = overlay ? static_cast<uint8_t*>(overlay->pixels) : nullptr;  // null: none
-    view.overlayPitch = overlay ? overlay->pitch : 0;
+    view.darkColumns = overlay ? scratch->darkness.data() : nullptr;  // null: none
 
     const Vec2 position = view.position;
     if (prepareFrame(*scratch, level) && position.x >= 0.0f && position.x < view.gridWidth &&
         position.y >= 0.0f && position.y < view.gridHeight) {
-        if (view.overlayPixels)
+        if (view.darkColumns)
             castColumns<true>(*scratch, *direction, *cameraPlane, frameBuffer);
         else
             castColumns<false>(*scratch, *direction, *cameraPlane, frameBuffer);
         scratch->sprites.draw(view, level, *direction, *cameraPlane, frameBuffer, scratch->depth.data());
     }
+    if (view.darkColumns)
+        moveDarknessToOverlay(view.darkColumns, width, height, view.darkness, static_cast<uint8_t*>(overlay->pixels),
+                              overlay->pitch);
     if (lockOverlay) SDL_UnlockSurface(overlay);
-    view.overlayPixels = nullptr;
+    view.darkColumns = nullptr;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/Engine.h"
 #include "render/FrameBuffer.h"
 #include "render/Vec2.h"
 #include "world/Level.h"
@@ -16,7 +15,10 @@
 // the ceiling above it; finally the level's sprites as camera-facing
 // billboards, far to near, clipped against the walls. With useLighting every
 // pixel drawn also writes a black pixel of distance-dependent opacity into an
-// overlay surface that is later blended over the frame.
+// overlay surface that is later blended over the frame. The passes write that
+// darkness into a column-major buffer beside the frame, which castFrame lays
+// into the overlay in tiles before it returns (DarknessTiles.h says why): the
+// darkness words are read in the overlay, as ever.
 //
 // Units: positions and distances in map cells; the screen in pixels. The
 // raycaster owns nothing of the level and keeps no pointer to it between
@@ -31,11 +33,9 @@ class Raycaster {
 public:
     // The texture size must be the levels' (TEXTURE_SIZE); any other value is
     // logged and replaced, since a level's images are only that big. The
-    // screen size is fixed for the raycaster's life (the play state uses the
-    // engine's; tests may use a small screen).
-    explicit Raycaster(uint32_t textureWidth = TEXTURE_SIZE, int32_t textureHeight = TEXTURE_SIZE,
-                       int screenWidth = Engine::instance().screenWidth(),
-                       int screenHeight = Engine::instance().screenHeight());
+    // screen size is fixed for the raycaster's life (the play state passes
+    // the engine's; tests may use a small screen).
+    Raycaster(uint32_t textureWidth, int32_t textureHeight, int screenWidth, int screenHeight);
     ~Raycaster();
     Raycaster(const Raycaster&) = delete;
     Raycaster& operator=(const Raycaster&) = delete;
@@ -50,9 +50,10 @@ public:
     // left untouched. Only pixels that something covers are written: the
     // caller clears the frame first.
     // overlay: a 32-bit surface of at least the screen size with its alpha in
-    // the top byte (0xFF000000), written only when useLighting is set; null
-    // means no darkness is written, and so does any other surface, after one
-    // log line. A null camera vector draws nothing.
+    // the top byte (0xFF000000), written only when useLighting is set, and
+    // then only at the pixels something covered (the rest keep what they
+    // held); null means no darkness is written, and so does any other
+    // surface, after one log line. A null camera vector draws nothing.
     //
     // Whatever the level holds, nothing is read outside it: a ray that would
     // leave the wall grid stops at its edge (no wall is drawn there), a cell

@@ -5,6 +5,7 @@
 // (Ray) and where its wall slice ended up (WallSlice). Internal to render/:
 // the public interface is Raycaster.h.
 
+#include "render/DarknessTiles.h"
 #include "render/Vec2.h"
 
 #include <cstddef>
@@ -30,11 +31,11 @@ inline int clampIndex(int64_t v, int count) {
 }
 
 // What the floor pass needs of a cell: the floor and ceiling texels (null:
-// none drawn) and the darkness word.
+// none drawn) and the index of its darkness word.
 struct CellLook {
     const uint32_t* floor;
     const uint32_t* ceiling;
-    uint32_t shade;
+    uint8_t shade;
 };
 
 // The level and screen as one frame sees them, set up by Raycaster::castFrame
@@ -65,12 +66,17 @@ struct FrameView {
     const CellLook* cellLooks = nullptr;
     bool hasFloorOrCeiling = false;
 
-    uint32_t darkness[9] = {};
-    uint8_t* overlayPixels = nullptr;  // null: no darkness this frame
-    ptrdiff_t overlayPitch = 0;
+    uint32_t darkness[DARKNESS_WORDS] = {};
+    // The frame's darkness, column-major like the frame (column x at
+    // darkColumns + x * height), one index into darkness a pixel; laid into
+    // the overlay once the passes are done (DarknessTiles.h). Null: no
+    // darkness this frame.
+    uint8_t* darkColumns = nullptr;
 
-    // The darkness word for a Manhattan cell distance.
-    uint32_t darknessWord(int d) const { return darkness[d < 0 ? 0 : (d > 8 ? 8 : d)]; }
+    // The index of the darkness word for a Manhattan cell distance.
+    static uint8_t darknessIndex(int d) { return static_cast<uint8_t>(d < 0 ? 0 : (d >= DARKNESS_WORDS ? DARKNESS_WORDS - 1 : d)); }
+    // Column x of the darkness; only when darkColumns is set.
+    uint8_t* darkColumn(int x) const { return darkColumns + static_cast<ptrdiff_t>(x) * height; }
     // The texels of a wall number, null when it names no usable texture.
     const uint32_t* texture(int32_t number) const {
         return static_cast<uint32_t>(number) < textureCount ? textures[number] : nullptr;

@@ -35,8 +35,6 @@ void SpritePass::draw(const FrameView& view, const Level& level, const Vec2& dir
     const double invDet = 1.0 / (static_cast<double>(cameraPlane.x) * direction.y -
                                  static_cast<double>(direction.x) * cameraPlane.y);
     int32_t* const rows = texelRow.data();
-    uint8_t* const overlay = view.overlayPixels;
-    const ptrdiff_t pitch = view.overlayPitch;
     for (int k = 0; k < n; ++k) {
         const Sprite& sprite = level.sprites[order[k]];
         if (!sprite.isVisible || sprite.definition >= view.spriteImageCount) continue;
@@ -76,18 +74,18 @@ void SpritePass::draw(const FrameView& view, const Level& level, const Vec2& dir
         // Lit as if one cell nearer than the cell it stands in.
         const int cellDistance = std::abs(static_cast<int>(position.x) - truncClamped(sprite.position.x, 1 << 30)) +
                                  std::abs(static_cast<int>(position.y) - truncClamped(sprite.position.y, 1 << 30));
-        const uint32_t shade = view.darknessWord(cellDistance - 1);
+        const uint8_t shade = FrameView::darknessIndex(cellDistance - 1);
 
         for (int stripe = drawStartX; stripe < drawEndX; ++stripe) {
             if (stripe <= 0 || stripe >= W || !(depth[stripe] > transformY)) continue;
             const int64_t texX64 = (int64_t{stripe - screenX + spriteWidth / 2} * 256 * tw / spriteWidth) / 256;
             const uint32_t* texels = image + clampIndex(texX64, tw);
             uint32_t* column = frameBuffer[stripe];
-            uint8_t* dark = overlay ? overlay + static_cast<ptrdiff_t>(stripe) * 4 : nullptr;
+            uint8_t* dark = view.darkColumns ? view.darkColumn(stripe) : nullptr;
             for (int y = drawStartY; y < drawEndY; ++y) {
                 const uint32_t colour = texels[rows[y]];
                 if ((colour & 0x00FFFFFFu) == 0) continue;  // black of any alpha is see-through
-                if (dark) *reinterpret_cast<uint32_t*>(dark + y * pitch) = shade;
+                if (dark) dark[y] = shade;
                 column[y] = colour;
             }
         }

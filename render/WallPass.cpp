@@ -15,6 +15,29 @@ int64_t floorDivide(int64_t a, int64_t b) {
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
+// A ray's walk through the grid: the cell it is in, the distance along the
+// ray to its next x and y cell sides, and the side it last crossed.
+struct GridWalk {
+    int mapX;
+    int mapY;
+    float sideDistX;
+    float sideDistY;
+    int side;
+};
+
+// Steps the walk into the next cell; on a tie it steps along y.
+inline void stepRay(GridWalk& walk, const Ray& ray, float deltaDistX, float deltaDistY) {
+    if (walk.sideDistY > walk.sideDistX) {
+        walk.sideDistX += deltaDistX;
+        walk.mapX += ray.stepX;
+        walk.side = 0;
+    } else {
+        walk.sideDistY += deltaDistY;
+        walk.mapY += ray.stepY;
+        walk.side = 1;
+    }
+}
+
 // Draws the slice of the wall in cell (cellX, cellY) hit on the given side
 // into column x and returns where it lies. A cell outside the grid or naming
 // no wall is measured but not drawn.
@@ -68,24 +91,23 @@ WallSlice drawWallSlice(const FrameView& view, const Ray& ray, int x, int cellX,
     const int lastRow = h * th - 1;
     const bool halve = view.useSideShading && side == 1;
 
-    [[maybe_unused]] uint32_t shade = 0;
+    [[maybe_unused]] uint8_t shade = 0;
     [[maybe_unused]] uint8_t* dark = nullptr;
-    [[maybe_unused]] const ptrdiff_t pitch = view.overlayPitch;
     if constexpr (LIT) {
-        shade = view.darknessWord(std::abs(static_cast<int>(view.position.x) - cellX) +
+        shade = FrameView::darknessIndex(std::abs(static_cast<int>(view.position.x) - cellX) +
                                   std::abs(static_cast<int>(view.position.y) - cellY));
-        dark = view.overlayPixels + static_cast<ptrdiff_t>(drawTop) * pitch + static_cast<ptrdiff_t>(x) * 4;
+        dark = view.darkColumn(x) + drawTop;
     }
     // Writes one wall pixel (unless see-through) and steps to the next row.
     uint32_t* pixel = column + drawTop;
     auto put = [&](uint32_t colour) {
         if (colour != WALL_TRANSPARENT_COLOR) {
             if (halve) colour = (colour >> 1) & 0x007F7F7Fu;
-            if constexpr (LIT) *reinterpret_cast<uint32_t*>(dark) = shade;
+            if constexpr (LIT) *dark = shade;
             *pixel = colour;
         }
         ++pixel;
-        if constexpr (LIT) dark += pitch;
+        if constexpr (LIT) ++dark;
     };
 
     if (h == 1) {
@@ -129,62 +151,42 @@ template <bool LIT>
 WallSlice castWallColumn(const FrameView& view, const Ray& ray, int x, uint32_t* column) {
     const int gridWidth = view.gridWidth;
     const int gridHeight = view.gridHeight;
-    int mapX = static_cast<int>(ray.origin.x);
-    int mapY = static_cast<int>(ray.origin.y);
+    const int mapX = static_cast<int>(ray.origin.x);
+    const int mapY = static_cast<int>(ray.origin.y);
 
     // A zero component gives an infinite distance: the ray never steps
     // along that axis.
     const Vec2 d = ray.direction;
     const float deltaDistX = std::sqrt(1.0f + (d.y * d.y) / (d.x * d.x));
     const float deltaDistY = std::sqrt(1.0f + (d.x * d.x) / (d.y * d.y));
-    float sideDistX = ray.stepX < 0 ? (ray.origin.x - mapX) * deltaDistX
+    const float sideDistX = ray.stepX < 0 ? (ray.origin.x - mapX) * deltaDistX
                                     : (mapX + 1.0f - ray.origin.x) * deltaDistX;
-    float sideDistY = ray.stepY < 0 ? (ray.origin.y - mapY) * deltaDistY
+    const float sideDistY = ray.stepY < 0 ? (ray.origin.y - mapY) * deltaDistY
                                     : (mapY + 1.0f - ray.origin.y) * deltaDistY;
 
-    int side = 0;
+    GridWalk walk{mapX, mapY, sideDistX, sideDistY, 0};
     bool outside = false;
     for (;;) {
-        if (sideDistY > sideDistX) {
-            sideDistX += deltaDistX;
-            mapX += ray.stepX;
-            side = 0;
-        } else {
-            sideDistY += deltaDistY;
-            mapY += ray.stepY;
-            side = 1;
-        }
-        if (static_cast<unsigned>(mapX) >= static_cast<unsigned>(gridWidth) ||
-            static_cast<unsigned>(mapY) >= static_cast<unsigned>(gridHeight)) {
+        stepRay(walk, ray, deltaDistX, deltaDistY);
+        if (static_cast<unsigned>(walk.mapX) >= static_cast<unsigned>(gridWidth) ||
+            static_cast<unsigned>(walk.mapY) >= static_cast<unsigned>(gridHeight)) {
             outside = true;
             break;
         }
-        if (view.wallCells[mapX][mapY] != 0) break;
+        if (view.wallCells[walk.mapX][walk.mapY] != 0) break;
     }
 
     // The border wall behind the near one is drawn first, so the near wall's
     // see-through texels show it.
-    const bool interior = !outside && mapX > 0 && mapX < gridWidth - 1 && mapY > 0 && mapY < gridHeight - 1;
-    if (view.transparentWall && interior) {
-        int farX = mapX;
-        int farY = mapY;
-        float farSideDistX = sideDistX;
-        float farSideDistY = sideDistY;
-        int farSide = side;
-        while (farX > 0 && farX < gridWidth - 1 && farY > 0 && farY < gridHeight - 1) {
-            if (farSideDistY > farSideDistX) {
-                farSideDistX += deltaDistX;
-                farX += ray.stepX;
-                farSide = 0;
-            } else {
-                farSideDistY += deltaDistY;
-                farY += ray.stepY;
-                farSide = 1;
-            }
-        }
-        drawWallSlice<LIT>(view, ray, x, farX, farY, farSide, column);
+    const auto inside = [&](const GridWalk& w) {
+        return w.mapX > 0 && w.mapX < gridWidth - 1 && w.mapY > 0 && w.mapY < gridHeight - 1;
+    };
+    if (view.transparentWall && !outside && inside(walk)) {
+        GridWalk far = walk;
+        while (inside(far)) stepRay(far, ray, deltaDistX, deltaDistY);
+        drawWallSlice<LIT>(view, ray, x, far.mapX, far.mapY, far.side, column);
     }
-    return drawWallSlice<LIT>(view, ray, x, mapX, mapY, side, column);
+    return drawWallSlice<LIT>(view, ray, x, walk.mapX, walk.mapY, walk.side, column);
 }
 
 template WallSlice castWallColumn<true>(const FrameView&, const Ray&, int, uint32_t*);

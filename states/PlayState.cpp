@@ -39,7 +39,7 @@ int moveKeyIndex(int sym) {
 
 PlayState::PlayState()
     : frameBuffer(Engine::instance().screenWidth(), Engine::instance().screenHeight()),
-      raycaster(64, 64) {}
+      raycaster(64, 64, Engine::instance().screenWidth(), Engine::instance().screenHeight()) {}
 
 PlayState::~PlayState() { cleanup(); }
 
