@@ -26,19 +26,19 @@ struct Frame {
 // Drawn in this order by one play state, so the overlay's darkness carries
 // from frame to frame as it does in the game.
 const Frame FRAMES[] = {
-    {0, 0, false, 0xe25febbfdbe98746ull, 0xf318e0e2f9b92325ull},
-    {0, 75, false, 0xb2721c16b8b13e87ull, 0xf318e0e2f9b92325ull},
-    {0, 160, false, 0x40643aea2e910d2full, 0xf318e0e2f9b92325ull},
-    {0, 250, false, 0x169551ac376973d4ull, 0xf318e0e2f9b92325ull},
-    {6, 0, true, 0x6be41641f2801d9dull, 0x8f3571f4ee990325ull},
-    {6, 75, true, 0x8cea2449e7e9589full, 0x8f3571f4ee990325ull},
-    {6, 160, true, 0xe61ad774ad5f2f30ull, 0x8f3571f4ee990325ull},
-    {6, 250, true, 0x0566254aa636cd52ull, 0x8f3571f4ee990325ull},
-    {1, 0, false, 0xac0b693b4dce9367ull, 0xeb5e1d37862be3bdull},
-    {1, 75, false, 0x3af9a53242378230ull, 0x1e3b8fc14eb15b25ull},
-    {1, 160, false, 0x1b85a229d8f6a279ull, 0x9d3538fcd63aeb25ull},
-    {1, 250, false, 0x73d2567fa6d946e6ull, 0x3b25b1a4750139a5ull},
-    {1, 40, true, 0x090569b779a2cbe3ull, 0x4b929b6439399c28ull},
+    {0, 0, false, 0x88272e1f9d652a22ull, 0xf318e0e2f9b92325ull},
+    {0, 75, false, 0x51887e7f5b3375ddull, 0xf318e0e2f9b92325ull},
+    {0, 160, false, 0xfbdb011de3c59bceull, 0xf318e0e2f9b92325ull},
+    {0, 250, false, 0x1048d79d0b684ea7ull, 0xf318e0e2f9b92325ull},
+    {6, 0, true, 0x5117ce2e174a4868ull, 0x8f3571f4ee990325ull},
+    {6, 75, true, 0xebe440365dbcf76dull, 0x8f3571f4ee990325ull},
+    {6, 160, true, 0x14dbd0b4724b48daull, 0x8f3571f4ee990325ull},
+    {6, 250, true, 0x5a5d6ad93396e790ull, 0x8f3571f4ee990325ull},
+    {1, 0, false, 0xf3b1c06b222c0306ull, 0xc0ded52d221c835dull},
+    {1, 75, false, 0x1783a921c5fda18bull, 0x1e3b8fc14eb15b25ull},
+    {1, 160, false, 0x000ceed70a3ce273ull, 0x9d3538fcd63aeb25ull},
+    {1, 250, false, 0x33222eaee53ce05dull, 0x3b25b1a4750139a5ull},
+    {1, 40, true, 0x4c42d71dfbb074c2ull, 0x4b929b6439399c28ull},
 };
 
 uint64_t checksum(const SDL_Surface* surface) {
