@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -52,33 +49,6 @@ protected:
 };
 
 }  // namespace
-
-// The game's data with the town's start moved next to the mother, so that
-// init's own look round finds a manual action in reach.
-TEST_F(PlayStateTest, InitFocusesNothing) {
-    namespace fs = std::filesystem;
-    const fs::path root = makeTempDir();
-    fs::copy("data", root / "data", fs::copy_options::recursive);
-    const fs::path town = root / "data/levels/town/main.xml";
-    std::stringstream xml;
-    xml << std::ifstream(town).rdbuf();
-    std::string text = xml.str();
-    const std::string start = "<start x=\"19.5\" y=\"13.5\"/>";
-    ASSERT_NE(text.find(start), std::string::npos);
-    text.replace(text.find(start), start.size(), "<start x=\"16.5\" y=\"16.0\"/>");
-    std::ofstream(town) << text;
-
-    fs::current_path(root);
-    PlayState fresh;
-    const bool started = fresh.init();
-    returnToRepository();
-    ASSERT_TRUE(started);
-    EXPECT_EQ(fresh.mode, Walking);
-    EXPECT_EQ(fresh.focusedAction, nullptr);
-    EXPECT_EQ(fresh.hintLabel->text(), "");
-    fresh.checkActions();
-    EXPECT_NE(fresh.focusedAction, nullptr) << "the mother is out of reach: the test proves nothing";
-}
 
 TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->direction = Vec2(1.0f, 0.0f);

@@ -44,13 +44,11 @@ public:
     static constexpr float STEP = 0.05f;
 
     explicit FootMap(const std::string& area)
-        : level(loadLevel(area)), width(level ? static_cast<int>(level->width) : 0),
-          height(level ? static_cast<int>(level->height) : 0), columns(static_cast<int>(width / STEP)),
-          rows(static_cast<int>(height / STEP)) {}
+        : level(loadLevel(area)), columns(int(level->width / STEP)), rows(int(level->height / STEP)) {}
 
     void setBlocked(int x, int y, bool value) { level->collisionGrid[x][y] = value; }
     bool cellBlocked(int x, int y) const {
-        return x < 0 || y < 0 || x >= width || y >= height || level->collisionGrid[x][y];
+        return x < 0 || y < 0 || x >= int(level->width) || y >= int(level->height) || level->collisionGrid[x][y];
     }
     bool isBlocked(Vec2 p) const { return ::isBlocked(*level, p.x, p.y); }
     // Points within radius of centre treated as walls: the player cannot pass
@@ -88,9 +86,23 @@ public:
     // A straight scripted walk: every point of the segment is a place the
     // player could stand.
     bool lineIsOpen(Vec2 from, Vec2 to) const {
-        const int steps = static_cast<int>(distance(from, to) / 0.02f) + 1;
+        return alongLine(from, to, [&](Vec2 p) { return !isBlocked(p); });
+    }
+    // Where a player walking straight from p toward target stops: within
+    // `near` of it, or where `stop` says.
+    template <typename Stop>
+    static Vec2 walkToward(Vec2 p, Vec2 target, float near, Stop stop) {
+        Vec2 step = target - p;
+        normalize(step);
+        while (distance(p, target) >= near && !stop(p)) p = p + step * 0.01f;
+        return p;
+    }
+    // Whether `ok` holds at every point of the segment, 0.02 apart.
+    template <typename Ok>
+    static bool alongLine(Vec2 from, Vec2 to, Ok ok) {
+        const int steps = int(distance(from, to) / 0.02f) + 1;
         for (int s = 0; s <= steps; ++s)
-            if (isBlocked(from + (to - from) * (static_cast<float>(s) / steps))) return false;
+            if (!ok(from + (to - from) * (float(s) / steps))) return false;
         return true;
     }
 
@@ -104,7 +116,6 @@ private:
     }
 
     std::unique_ptr<Level> level;
-    int width, height;
     int columns, rows;
     std::vector<std::pair<Vec2, float>> discs;  // centre, radius
     std::vector<bool> reached;
@@ -192,19 +203,16 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
         const char *from, *door;
         float returnFacing;
     } doors[] = {
-        {"town", "gotoCabin1", TOWN_FROM_CABIN1_FACING}, {"town", "gotoCabin2", TOWN_FROM_CABIN2_FACING},
-        {"town", "gotoCabin3", TOWN_FROM_CABIN3_FACING}, {"town", "gotoCabin4", TOWN_FROM_CABIN4_FACING},
-        {"town", "gotoBarnFromTown", TOWN_FROM_FARM_FACING}, {"farm", "gotoCave", FARM_FROM_CAVE_FACING},
+        {"town", "gotoCabin1", TOWN_FROM_CABIN1_FACING}, {"town", "gotoCabin2", TOWN_FROM_CABIN2_FACING}, {"town", "gotoCabin3", TOWN_FROM_CABIN3_FACING},
+        {"town", "gotoCabin4", TOWN_FROM_CABIN4_FACING}, {"town", "gotoBarnFromTown", TOWN_FROM_FARM_FACING}, {"farm", "gotoCave", FARM_FROM_CAVE_FACING},
         {"room1", "gotoTownFromCabin1", -1}, {"room2", "gotoTownFromCabin2", -1}, {"room3", "gotoTownFromCabin3", -1},
-        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", FARM_FROM_TOWN_FACING}, {"cave", "gotoBarnFromCave", -1},
-    };
+        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", FARM_FROM_TOWN_FACING}, {"cave", "gotoBarnFromCave", -1}};
     for (const auto& door : doors) {
         SCOPED_TRACE(std::string(door.from) + ": " + door.door);
         const Level& from = area(door.from);
         const Action* action = findAction(from, door.door);
         ASSERT_NE(action, nullptr) << "missing";
-        EXPECT_EQ(action->type, "manual");
-        EXPECT_TRUE(action->repeat);
+        EXPECT_TRUE(action->type == "manual" && action->repeat);
         const float facing = door.returnFacing >= 0 ? door.returnFacing : from.rotation;
         const double a = degreesToRadians(facing);
         const Vec2 ahead(static_cast<float>(-std::cos(a)), static_cast<float>(-std::sin(a)));
@@ -228,16 +236,14 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
         EXPECT_EQ(cave.walls[n - 1].height, 1) << "tally Wall " << n;
 
     ASSERT_GT(cave.sprites.size(), std::max({CAVE_BLOCKING_FARMER_SPRITE, CAVE_STRANGER_SPRITE, CAVE_BODY_SPRITE}));
-    const Sprite& questioner = cave.sprites[CAVE_BLOCKING_FARMER_SPRITE];
-    const Sprite& barring = cave.sprites[CAVE_STRANGER_SPRITE];
-    const Sprite& body = cave.sprites[CAVE_BODY_SPRITE];
-    EXPECT_FALSE(questioner.isVisible);
-    EXPECT_LT(distance(questioner.position, Vec2(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f)), 0.5f);
-    EXPECT_TRUE(barring.isVisible);
-    EXPECT_LT(distance(barring.position, STRANGER), 0.5f);
-    EXPECT_FALSE(body.isVisible);
-    EXPECT_LT(distance(body.position, STRANGER), 0.5f);
-    EXPECT_TRUE(showsImage(cave.spriteDefinitions[body.definition], "sprites/farmer_body.png"));
+    const Vec2 questionerCell(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f);
+    const struct { size_t sprite; bool visible; Vec2 at; } sprites[] = {
+        {CAVE_BLOCKING_FARMER_SPRITE, false, questionerCell}, {CAVE_STRANGER_SPRITE, true, STRANGER}, {CAVE_BODY_SPRITE, false, STRANGER}};
+    for (const auto& [sprite, visible, at] : sprites) {
+        EXPECT_EQ(cave.sprites[sprite].isVisible, visible) << "sprite " << sprite;
+        EXPECT_LT(distance(cave.sprites[sprite].position, at), 0.5f) << "sprite " << sprite;
+    }
+    EXPECT_TRUE(showsImage(cave.spriteDefinitions[cave.sprites[CAVE_BODY_SPRITE].definition], "sprites/farmer_body.png"));
     EXPECT_TRUE(cave.collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]) << "the farmer must bar the way";
     EXPECT_FALSE(cave.collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]) << "the way in must be open until the woman speaks";
 
@@ -247,10 +253,10 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     EXPECT_EQ(next.name, "talk_nextPlayer");
     EXPECT_EQ(next.type, "auto");
     EXPECT_FALSE(next.repeat) << "entering the cave disarms it; only the woman re-arms it";
-    EXPECT_LT(distance(next.position, questioner.position), 1.5f);
+    EXPECT_LT(distance(next.position, cave.sprites[CAVE_BLOCKING_FARMER_SPRITE].position), 1.5f);
     EXPECT_EQ(previous.name, "talk_previousPlayer");
     EXPECT_FALSE(previous.repeat) << "the story disarms it once he is gone";
-    EXPECT_LT(distance(previous.position, barring.position), 1.5f);
+    EXPECT_LT(distance(previous.position, cave.sprites[CAVE_STRANGER_SPRITE].position), 1.5f);
     int womanTalks = 0;
     for (size_t i = CAVE_WOMAN_FIRST_ACTION; i < cave.actions.size(); ++i) {
         const Action& a = cave.actions[i];
@@ -262,9 +268,7 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     }
     EXPECT_GE(womanTalks, 1);
     const Action* lookToAxeMan = findAction(cave, "lookToAxeMan");
-    ASSERT_NE(lookToAxeMan, nullptr);
-    EXPECT_EQ(lookToAxeMan->type, "auto");
-    EXPECT_FALSE(lookToAxeMan->repeat);
+    EXPECT_TRUE(lookToAxeMan && lookToAxeMan->type == "auto" && !lookToAxeMan->repeat);
     EXPECT_NE(findAction(cave, "talk_axeman"), nullptr);
 }
 
@@ -317,12 +321,9 @@ TEST_F(ShippedLevels, CaveScriptedWalksRunOverOpenGround) {
     EXPECT_TRUE(feet.lineIsOpen(CAVE_BESIDE_WOMAN, CAVE_BACK_FROM_WOMAN));
     EXPECT_FALSE(feet.cellBlocked(13, 3)) << "the last turn looks down the way out";
     // The farmer let pass walks aside into open ground before he vanishes.
-    for (float t = 0; t <= 1.0f; t += 0.02f) {
-        const Vec2 p = STRANGER + (CAVE_FARMER_STEPS_ASIDE - STRANGER) * t;
-        const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
-        ASSERT_TRUE(!feet.cellBlocked(x, y) && cave.wallGrid[x][y] == 0)
-            << "the farmer walks through a wall at (" << p.x << ", " << p.y << ")";
-    }
+    EXPECT_TRUE(FootMap::alongLine(STRANGER, CAVE_FARMER_STEPS_ASIDE, [&](Vec2 p) {
+        return !feet.cellBlocked(int(p.x), int(p.y)) && cave.wallGrid[int(p.x)][int(p.y)] == 0;
+    })) << "the farmer walks through a wall";
 }
 
 TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNextFarmer) {
@@ -384,10 +385,11 @@ TEST_F(ShippedLevels, WhatStandsInABlockedCellIsInReachFromEachOpenSide) {
             const int x = static_cast<int>(action.position.x), y = static_cast<int>(action.position.y);
             if (action.type != "manual" || !feet.cellBlocked(x, y)) continue;
             for (const Vec2 side : {Vec2(1, 0), Vec2(-1, 0), Vec2(0, 1), Vec2(0, -1)}) {
-                Vec2 p = Vec2(x + 0.5f, y + 0.5f) + side, step = action.position - p;
-                if (feet.isBlocked(p)) continue;
-                normalize(step);
-                while (distance(p, action.position) >= REACH && !feet.isBlocked(p + step * 0.01f)) p = p + step * 0.01f;
+                const Vec2 from = Vec2(x + 0.5f, y + 0.5f) + side;
+                if (feet.isBlocked(from)) continue;
+                const Vec2 step = (action.position - from) * (0.01f / distance(action.position, from));
+                const Vec2 p = FootMap::walkToward(from, action.position, REACH,
+                                                   [&](Vec2 q) { return feet.isBlocked(q + step); });
                 EXPECT_LT(distance(p, action.position), REACH)
                     << name << ": " << action.name << " from (" << side.x << ", " << side.y << ")";
             }
@@ -410,9 +412,7 @@ TEST_F(ShippedLevels, TurningToAnActionFacesWhatItNames) {
             if (action.type != "manual" || !action.lookAt) continue;
             int away = 0;
             for (Vec2 p : feet.reachedNear(action.position, REACH)) {
-                Vec2 step = action.position - p;
-                normalize(step);
-                while (distance(p, action.position) > 0.01f && !cells.cellBlocked(int(p.x), int(p.y))) p = p + step * 0.01f;
+                p = FootMap::walkToward(p, action.position, 0.01f, [&](Vec2 q) { return cells.cellBlocked(int(q.x), int(q.y)); });
                 // The wall beside a door or a person is still facing them.
                 away += !cells.cellBlocked(int(p.x), int(p.y)) || std::abs(int(p.x) - int(action.position.x)) > 1 ||
                         std::abs(int(p.y) - int(action.position.y)) > 1;
