@@ -37,15 +37,7 @@ protected:
     }
     void TearDown() override { Engine::instance().shutdown(); }
     static void frames(int n) { runFrames(n, FRAME); }
-    template <typename Done>
-    void runUntil(Done done, int limit = 800) {
-        for (int i = 0; i < limit && !done(); ++i) frames(1);
-    }
-    void press(int sym) {
-        pushKeyDown(sym);
-        pushKey(false, sym);
-        frames(1);
-    }
+    void press(int sym) { pushKeyDown(sym), pushKey(false, sym), frames(1); }
     // Stands the player at a spot, facing along +x, and looks round as a
     // step of walking would.
     void standAt(uint32_t levelNumber, Vec2 where) {
@@ -56,14 +48,9 @@ protected:
         play->checkActions();
     }
     // The message box as shown, and as the same box would show text.
-    std::string shown() const {
-        const MessageBox& box = *play->messageBox;
-        return box.lineText(0) + "|" + box.lineText(1) + "|" + box.lineText(2);
-    }
-    static std::string wrapped(const char* text) {
-        MessageBox box(20, 360, text);
-        return box.lineText(0) + "|" + box.lineText(1) + "|" + box.lineText(2);
-    }
+    static std::string lines(const MessageBox& box) { return box.lineText(0) + "|" + box.lineText(1) + "|" + box.lineText(2); }
+    std::string shown() const { return lines(*play->messageBox); }
+    static std::string wrapped(const char* text) { return lines(MessageBox(20, 360, text)); }
     void run(const std::vector<Beat>& beats, const char* thread) {
         for (size_t i = 0; i < beats.size(); ++i) {
             const Beat& beat = beats[i];
@@ -92,7 +79,7 @@ TEST_F(StoryTest, PriestFollowsTheWidowsHouseAndTheBlood) {
     const Vec2 priest(12.5f, 7.3f);
     play->priestSpoken = true;  // the first talk, which the villagers' route walks
     play->runAction("gotoCabin2");
-    runUntil([&] { return play->mode == Walking; });
+    for (int i = 0; i < 800 && play->mode != Walking; ++i) frames(1);
     ASSERT_EQ(play->currentLevel, CABIN2);
     EXPECT_TRUE(play->widowHomeVisited);
     standAt(TOWN, priest);
