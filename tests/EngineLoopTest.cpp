@@ -76,8 +76,7 @@ TEST_F(EngineLoop, ReplacedAndLeftoverPendingStatesAreDeletedWithoutCleanup) {
     EXPECT_EQ(journal->destroyed, 3);
     EXPECT_EQ(journal->count("b.cleanup"), 1);
     EXPECT_EQ(journal->count("c.init") + journal->count("c.cleanup"), 0);
-    EXPECT_EQ(engine.currentState(), nullptr);
-    EXPECT_EQ(engine.pendingState(), nullptr);
+    EXPECT_TRUE(!engine.currentState() && !engine.pendingState());
 }
 
 // A signal is noticed at the next event poll, so its frame and one more run.
@@ -149,9 +148,7 @@ TEST(EngineStart, FailedStartNamesWhatFailedAndRunDoesNothing) {
         const size_t at = log.find(c.logged);
         ASSERT_NE(at, std::string::npos) << log;
         EXPECT_NE(log[at + std::strlen(c.logged)], '\n') << log;
-        if (c.notLogged) {
-            EXPECT_EQ(log.find(c.notLogged), std::string::npos) << log;
-        }
+        if (c.notLogged) { EXPECT_EQ(log.find(c.notLogged), std::string::npos) << log; }
         EXPECT_EQ(log.find("Starting Main Loop"), std::string::npos);
         EXPECT_TRUE(journal->calls.empty());
         engine.shutdown();

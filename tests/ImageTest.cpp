@@ -22,8 +22,7 @@ TEST_F(Images, RgbImageWithUnalignedRowsLoadsWithoutShearing) {
     ASSERT_TRUE(writePng(dir + "/rgb.png", w, h, 3, rgb.data()));
     SDL_Surface* s = loadImage((dir + "/rgb.png").c_str(), width, height);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(width, w);
-    EXPECT_EQ(height, h);
+    EXPECT_EQ(std::pair(width, height), std::pair(w, h));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             EXPECT_EQ(rgbAt(s, x, y), SDL_MapRGB(engine.screen()->format, x * 40, y * 60, 0x33) & 0xFFFFFF) << x << "," << y;

@@ -16,20 +16,14 @@ using namespace testlevel;
 
 namespace {
 
-constexpr int W = 64;
-constexpr int H = 96;
-constexpr uint32_t RED = 0xFFFF0000u;
-constexpr uint32_t GREEN = 0xFF00FF00u;
+constexpr int W = 64, H = 96;
+constexpr uint32_t RED = 0xFFFF0000u, GREEN = 0xFF00FF00u;
 
 bool isRoom(uint32_t c) { return c == WALL || c == SHADED_WALL || c == FLOOR || c == CEILING || c == BACKGROUND; }
 
 class Sprites : public ::testing::Test {
 protected:
-    Sprites() : level(room(20, 20)) {
-        scene.position = {5.5f, 10.5f};
-        scene.direction = {1.0f, 0.0f};
-        scene.plane = {0.0f, -1.0f};
-    }
+    Sprites() : level(room(20, 20)) { scene.position = {5.5f, 10.5f}, scene.direction = {1.0f, 0.0f}, scene.plane = {0.0f, -1.0f}; }
     void cast() {
         scene.frame.fill(BACKGROUND);
         scene.cast(*level);

@@ -20,6 +20,10 @@ struct TempDirs {
     }
 } tempDirs;
 
+bool writeBytes(const std::string& path, const std::string& bytes) {
+    return static_cast<bool>(std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size())));
+}
+
 // Appends `value` as `bytes` bytes, little-endian as WAV has them unless told otherwise (PNG).
 void put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * (bigEndian ? bytes - 1 - i : i)));
@@ -60,14 +64,12 @@ void putChunk(std::string& png, const char* type, const std::string& data) {
 
 bool writePngHeader(const std::string& path, uint32_t width, uint32_t height) {
     std::string header;
-    put(header, width, 4, true);
-    put(header, height, 4, true);
+    put(header, width, 4, true), put(header, height, 4, true);
     header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
     std::string png = "\x89PNG\r\n\x1a\n";
     putChunk(png, "IHDR", header);
     putChunk(png, "IEND", "");
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file.write(png.data(), static_cast<std::streamsize>(png.size())));
+    return writeBytes(path, png);
 }
 
 bool writeWav(const std::string& path, float seconds) {
@@ -81,8 +83,7 @@ bool writeWav(const std::string& path, float seconds) {
     wav += "data";
     put(wav, frames * 4, 4);
     for (uint32_t i = 0; i < frames; ++i) put(wav, static_cast<uint16_t>(static_cast<int16_t>(1000.0 * std::sin(i * 0.1))) * 0x10001u, 4);
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file.write(wav.data(), static_cast<std::streamsize>(wav.size())));
+    return writeBytes(path, wav);
 }
 
 // CTest starts every test in the repository root; remembered before any test
