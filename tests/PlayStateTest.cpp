@@ -34,14 +34,7 @@ protected:
     void TearDown() override { Engine::instance().shutdown(); }
 
     Action& addAction(const std::string& type, Vec2 where, bool repeat = false) {
-        Action action;
-        action.name = "testAction";
-        action.type = type;
-        action.text = "Look";
-        action.position = where;
-        action.repeat = repeat;
-        play->levels[0]->actions.push_back(action);
-        return play->levels[0]->actions.back();
+        return play->levels[0]->actions.emplace_back(Action{"testAction", type, repeat, "Look", where});
     }
     static void frames(int n) { runFrames(n, FRAME); }
 
