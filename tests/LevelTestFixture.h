@@ -37,8 +37,7 @@ public:  // open to the table-driven refusal cases
         const std::string directory = makeTempDir();
         ASSERT_FALSE(directory.empty());
         std::filesystem::current_path(directory);
-        std::filesystem::create_directories("data/levels/test");
-        std::filesystem::create_directories("data/images");
+        std::filesystem::create_directories("data/levels/test"), std::filesystem::create_directories("data/images");
         writeImage("data/images/stone.png", 64, 64, GREY);
         writeImage("data/images/tall.png", 64, 128, 0xFF102030u);
         writeImage("data/images/person.png", 64, 64, 0xFFC08040u);
@@ -49,9 +48,7 @@ public:  // open to the table-driven refusal cases
 
     void TearDown() override { returnToRepository(); }
 
-    static void writeText(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    static void writeText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     void writeXml() const { writeText(levelPath("main.xml"), xml.text()); }
 
     // Pixels are 0xAARRGGBB, row by row from the top left.
@@ -66,10 +63,7 @@ public:  // open to the table-driven refusal cases
 
     static std::string levelPath(const char* file) { return std::string("data/levels/test/") + file; }
 
-    struct Cell {
-        int x, y;
-        uint32_t colour;
-    };
+    struct Cell { int x, y; uint32_t colour; };
     // Writes a w x h map of the level with `border` on the outer ring, `inside`
     // elsewhere, and then the given cells.
     static void writeMap(const char* file, uint32_t border, uint32_t inside, std::initializer_list<Cell> cells = {},

@@ -123,8 +123,12 @@ TEST_F(StoryTest, TheKnifeGivenTwiceMakesEachSheepStabbableOnce) {
 TEST_F(StoryTest, IndicesTheLevelLacksChangeNothing) {
     LogTap log;
     standAt(FARM, Vec2(15.0f, 3.0f));
-    std::vector<uint32_t> definitions;
-    for (const Sprite& sprite : farm().sprites) definitions.push_back(sprite.definition);
+    const auto looks = [&] {
+        std::vector<uint32_t> out;
+        for (const Sprite& sprite : farm().sprites) out.push_back(sprite.definition);
+        return out;
+    };
+    std::vector<uint32_t> definitions = looks();
     for (const char* name :
          {"stabSheep1", "stabSheep0", "stabSheep21", "stabSheep", "stabSheepx", "stabSheep4294967298"}) {
         log.take();
@@ -132,15 +136,15 @@ TEST_F(StoryTest, IndicesTheLevelLacksChangeNothing) {
         EXPECT_NE(log.take().find("Story:"), std::string::npos) << name;
         EXPECT_EQ(play->mode, Walking) << name;
         EXPECT_FALSE(bloody()) << name;
-        for (size_t i = 0; i < definitions.size(); ++i) EXPECT_EQ(farm().sprites[i].definition, definitions[i]);
+        EXPECT_EQ(looks(), definitions) << name;
     }
     // The prefix wins over every exact name: sprite 10 is a haystack.
     play->runAction("stabSheep12");
     EXPECT_EQ(play->mode, Reading);
     EXPECT_EQ(shown(), wrapped(T::STAB));
     EXPECT_TRUE(bloody());
-    for (size_t i = 0; i < definitions.size(); ++i)
-        EXPECT_EQ(farm().sprites[i].definition, definitions[i] + (i == 10)) << i;
+    ++definitions[10];
+    EXPECT_EQ(looks(), definitions);
     press(SDLK_RETURN);
 
     play->hands->setShowLantern();

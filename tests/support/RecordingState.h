@@ -41,15 +41,8 @@ public:
     ~RecordingState() override { ++journal->destroyed; }
 
     bool init() override { return note("init"), initResult; }
-    void cleanup() override {
-        note("cleanup");
-        if (onCleanup) onCleanup();
-    }
-    void update(float dt) override {
-        note("update");
-        lastDt = dt;
-        if (onUpdate) onUpdate();
-    }
+    void cleanup() override { note("cleanup"), onCleanup ? onCleanup() : void(); }
+    void update(float dt) override { note("update"), lastDt = dt, onUpdate ? onUpdate() : void(); }
     void render() override { note("render"); }
     void mouseButtonUp(int b) override { note("mouseButtonUp " + std::to_string(b)); }
     void mouseButtonDown(int b) override { note("mouseButtonDown " + std::to_string(b)); }
