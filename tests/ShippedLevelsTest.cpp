@@ -53,7 +53,7 @@ public:
     bool isBlocked(Vec2 p) const { return ::isBlocked(*level, p.x, p.y); }
     // Points within radius of centre treated as walls: the player cannot pass
     // the spot without coming that near.
-    void forbidDisc(Vec2 centre, float radius) { discs.push_back({centre, radius}); }
+    FootMap& forbidDisc(Vec2 centre, float radius) { return discs.push_back({centre, radius}), *this; }
 
     // Floods from the lattice point nearest to start; false if that is blocked.
     bool walkFrom(Vec2 start) {
@@ -179,8 +179,7 @@ TEST_F(ShippedLevels, EveryActionIsReachableOnFootFromTheStart) {
         FootMap feet(name);
         // The cave opens further once the farmer barring it has been met.
         if (level.getName() == "cave") {
-            ASSERT_TRUE(feet.walkFrom(level.start));
-            ASSERT_TRUE(feet.reaches(level.actions.at(CAVE_STRANGER_ACTION).position));
+            ASSERT_TRUE(feet.walkFrom(level.start) && feet.reaches(level.actions.at(CAVE_STRANGER_ACTION).position));
             feet = openedCave();
         }
         ASSERT_TRUE(feet.walkFrom(level.start)) << name << ": the start is blocked";
@@ -321,29 +320,23 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
     const Action* call = findAction(cave, "lookToAxeMan");
     const Action* exit = findAction(cave, "gotoBarnFromCave");
     ASSERT_TRUE(woman && call && exit);
-
-    FootMap barred("cave");
-    ASSERT_TRUE(barred.walkFrom(cave.start));
-    EXPECT_FALSE(barred.reaches(woman->position)) << "the farmer must stand on the only way in";
-
-    FootMap sneaking = openedCave();
-    sneaking.forbidDisc(call->position, REACH);
-    ASSERT_TRUE(sneaking.walkFrom(cave.start));
-    EXPECT_FALSE(sneaking.reaches(woman->position)) << "the axe man's call can be walked around";
-    EXPECT_FALSE(sneaking.reaches(cave.actions[CAVE_STRANGER_ACTION].position)) << "the farmer can be met before the knife";
-
+    const auto reaches = [](FootMap&& feet, Vec2 from, Vec2 target) {
+        EXPECT_TRUE(feet.walkFrom(from)) << "the walk starts blocked";
+        return feet.reaches(target);
+    };
+    EXPECT_FALSE(reaches(FootMap("cave"), cave.start, woman->position)) << "the farmer must stand on the only way in";
+    const auto sneaking = [&] { return std::move(openedCave().forbidDisc(call->position, REACH)); };
+    EXPECT_FALSE(reaches(sneaking(), cave.start, woman->position)) << "the axe man's call can be walked around";
+    EXPECT_FALSE(reaches(sneaking(), cave.start, cave.actions[CAVE_STRANGER_ACTION].position))
+        << "the farmer can be met before the knife";
     FootMap deaf = openedCave();
     for (const Action& a : cave.actions)
         if (a.name == "playCrying") deaf.forbidDisc(a.position, REACH);
-    ASSERT_TRUE(deaf.walkFrom(cave.start));
-    EXPECT_FALSE(deaf.reaches(woman->position)) << "the woman can be found without hearing her sob";
-
+    EXPECT_FALSE(reaches(std::move(deaf), cave.start, woman->position)) << "the woman can be found without hearing her sob";
     // Once she has spoken, the way out runs into the farmer who questions.
-    FootMap after = openedCave();
-    after.setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true);
-    ASSERT_TRUE(after.walkFrom(CAVE_BESIDE_WOMAN));
-    EXPECT_FALSE(after.reaches(exit->position)) << "a second way out bypasses the last farmer";
-    EXPECT_TRUE(after.reaches(cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
+    const auto after = [&] { return std::move(openedCave().setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true)); };
+    EXPECT_FALSE(reaches(after(), CAVE_BESIDE_WOMAN, exit->position)) << "a second way out bypasses the last farmer";
+    EXPECT_TRUE(reaches(after(), CAVE_BESIDE_WOMAN, cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
 }
 
 TEST_F(ShippedLevels, VisibleSpritesStandApartAndCannotBeWalkedThrough) {
