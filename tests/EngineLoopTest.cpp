@@ -43,8 +43,7 @@ TEST_F(EngineLoop, StallIsClampedToAQuarterSecondAndAnOverrunFrameGetsNoSleep) {
     engine.frame(Engine::frameSeconds(2000));
     EXPECT_FLOAT_EQ(state->lastDt, 0.25f);
     EXPECT_EQ(Engine::frameDelayMs(1000, 25, 1010), 15u);
-    EXPECT_EQ(Engine::frameDelayMs(1000, 25, 1025), 0u);
-    EXPECT_EQ(Engine::frameDelayMs(1000, 25, 1100), 0u);
+    EXPECT_EQ(Engine::frameDelayMs(1000, 25, 1025) + Engine::frameDelayMs(1000, 25, 1100), 0u);
 }
 
 TEST_F(EngineLoop, LosingFocusStopsUpdatesButNotRenderingOrTheTimer) {
@@ -58,8 +57,7 @@ TEST_F(EngineLoop, LosingFocusStopsUpdatesButNotRenderingOrTheTimer) {
     EXPECT_EQ(journal->count("update"), 1);
     EXPECT_EQ(journal->count("render"), 1);
     EXPECT_FLOAT_EQ(engine.speedRunSeconds(), 0.05f);
-    pushFocus(true);
-    engine.frame(0.025f);
+    pushFocus(true), engine.frame(0.025f);
     EXPECT_EQ(journal->count("update"), 2);
 }
 

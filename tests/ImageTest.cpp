@@ -35,8 +35,7 @@ TEST_F(Images, PixelsComeOutAsArgbWithAlphaKeptWhileTheSurfaceDropsIt) {
     ASSERT_TRUE(writePng(path, 2, 1, 4, rgba));
     PixelArray pixels(loadImagePixels(path.c_str(), width, height));
     ASSERT_TRUE(pixels);
-    EXPECT_EQ(pixels[0], 0xFF112233u);
-    EXPECT_EQ(pixels[1], 0x00445566u);
+    EXPECT_EQ(std::pair(pixels[0], pixels[1]), std::pair(0xFF112233u, 0x00445566u));
 
     SDL_Surface* s = loadImage(path.c_str(), width, height);
     ASSERT_NE(s, nullptr);
