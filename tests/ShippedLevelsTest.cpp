@@ -128,11 +128,11 @@ const Action* findAction(const Level& level, const std::string& name) {
 }
 
 // The picture a definition shows is the file it was loaded from.
-bool showsImage(const SpriteDefinition& definition, const char* file) {
+bool showsImage(const std::shared_ptr<TexelImage>& image, const char* file) {
     int w = 0, h = 0;
     const PixelArray pixels(loadImagePixels((std::string("data/images/") + file).c_str(), w, h));
-    return pixels && definition.image && w == TEXTURE_SIZE && h == TEXTURE_SIZE &&
-           std::memcmp(pixels.get(), definition.image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
+    return pixels && image && w == TEXTURE_SIZE && h == TEXTURE_SIZE &&
+           std::memcmp(pixels.get(), image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
 }
 
 // The farmer barring the way steps aside or falls once the player has met
@@ -222,10 +222,7 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
 TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     const Level& cave = area("cave");
     ASSERT_GE(cave.walls.size(), CAVE_TALLY_LAST_WALL);
-    int w = 0, h = 0;
-    const PixelArray blood(loadImagePixels("data/images/textures/cave_floor_blood.png", w, h));
-    ASSERT_TRUE(blood);
-    EXPECT_EQ(std::memcmp(cave.walls[CAVE_BLOOD_FLOOR_WALL - 1].image->pixels.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
+    EXPECT_TRUE(showsImage(cave.walls[CAVE_BLOOD_FLOOR_WALL - 1].image, "textures/cave_floor_blood.png"))
         << "CAVE_BLOOD_FLOOR_WALL must be the bloodied floor";
     for (size_t n = CAVE_TALLY_FIRST_WALL; n <= CAVE_TALLY_LAST_WALL; ++n)
         EXPECT_EQ(cave.walls[n - 1].height, 1) << "tally Wall " << n;
@@ -238,7 +235,7 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
         EXPECT_EQ(cave.sprites[sprite].isVisible, visible) << "sprite " << sprite;
         EXPECT_LT(distance(cave.sprites[sprite].position, at), 0.5f) << "sprite " << sprite;
     }
-    EXPECT_TRUE(showsImage(cave.spriteDefinitions[cave.sprites[CAVE_BODY_SPRITE].definition], "sprites/farmer_body.png"));
+    EXPECT_TRUE(showsImage(cave.spriteDefinitions[cave.sprites[CAVE_BODY_SPRITE].definition].image, "sprites/farmer_body.png"));
     EXPECT_TRUE(cave.collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]) << "the farmer must bar the way";
     EXPECT_FALSE(cave.collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]) << "the way in must be open until the woman speaks";
 
@@ -278,8 +275,8 @@ TEST_F(ShippedLevels, FarmSheepAndLanternStumpKeepTheirIndices) {
         ASSERT_LT(sprite, farm.sprites.size());
         const uint32_t definition = farm.sprites[sprite].definition;
         ASSERT_LT(definition + 1, farm.spriteDefinitions.size());
-        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition], now)) << "sprite " << sprite;
-        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition + 1], later)) << "sprite " << sprite;
+        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition].image, now)) << "sprite " << sprite;
+        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition + 1].image, later)) << "sprite " << sprite;
         EXPECT_LT(distance(farm.sprites[sprite].position, farm.actions[sprite + FARM_SHEEP_ACTION_OFFSET].position), 0.5f);
     };
     int sheep = 0;
