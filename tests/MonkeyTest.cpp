@@ -43,25 +43,20 @@ bool waitsForAnimation(uint32_t mode) {
 // What the current state shows that a swallowed key must not change.
 struct Seen {
     GameState* state = nullptr;
-    uint32_t mode = 0;
+    uint32_t mode = 0, stage = 0;
     Vec2 position;
     std::string typed;
-    uint32_t stage = 0;
     bool titleFading = false;
 
     static Seen of(Engine& engine) {
         Seen s;
         s.state = engine.currentState();
-        if (auto* play = dynamic_cast<PlayState*>(s.state)) {
-            s.mode = play->mode;
-            s.position = play->position;
-            if (play->inputBox) s.typed = play->inputBox->text();
-        } else if (auto* end = dynamic_cast<EndGame*>(s.state)) {
-            s.stage = end->getStage();
-            if (end->getInputBox()) s.typed = end->getInputBox()->text();
-        } else if (auto* title = dynamic_cast<TitleScreen*>(s.state)) {
+        if (auto* play = dynamic_cast<PlayState*>(s.state))
+            s.mode = play->mode, s.position = play->position, s.typed = play->inputBox ? play->inputBox->text() : "";
+        else if (auto* end = dynamic_cast<EndGame*>(s.state))
+            s.stage = end->getStage(), s.typed = end->getInputBox() ? end->getInputBox()->text() : "";
+        else if (auto* title = dynamic_cast<TitleScreen*>(s.state))
             s.titleFading = title->screenFade().isFading();
-        }
         return s;
     }
 };
