@@ -2,6 +2,7 @@
 
 #include <stb_image_write.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -14,10 +15,7 @@ namespace {
 
 struct TempDirs {
     std::vector<fs::path> paths;
-    ~TempDirs() {
-        std::error_code ignored;
-        for (const auto& p : paths) fs::remove_all(p, ignored);
-    }
+    ~TempDirs() { std::ranges::for_each(paths, [](const fs::path& p) { std::error_code ignored; fs::remove_all(p, ignored); }); }
 } tempDirs;
 
 bool writeBytes(const std::string& path, const std::string& bytes) {
@@ -95,16 +93,14 @@ const fs::path& repositoryRoot() {
 [[maybe_unused]] const fs::path& rootAtStart = repositoryRoot();
 
 void returnToRepository() {
-    std::error_code error;
-    fs::current_path(repositoryRoot(), error);
+    std::error_code ignored;
+    fs::current_path(repositoryRoot(), ignored);
 }
 
 bool makeFixtureData(const std::string& root) {
     const fs::path data = fs::path(root) / "data";
     std::error_code error;
-    fs::create_directories(data / "images", error);
-    fs::create_directories(data / "font", error);
-    if (error) return false;
+    if (fs::create_directories(data / "images", error), fs::create_directories(data / "font", error), error) return false;
 
     std::vector<unsigned char> grey(200 * 100 * 3, 0x80), black(640 * 80 * 3, 0x00);
     if (!stbi_write_bmp((data / "icon.bmp").c_str(), 32, 32, 3, grey.data()) ||
