@@ -60,9 +60,8 @@ public:
         reached.assign(static_cast<size_t>(columns) * rows, false);
         std::deque<std::pair<int, int>> open;
         const auto visit = [&](int i, int j) {
-            if (i < 0 || j < 0 || i >= columns || j >= rows || reached[index(i, j)] || !isFree(point(i, j))) return;
-            reached[index(i, j)] = true;
-            open.push_back({i, j});
+            if (i >= 0 && j >= 0 && i < columns && j < rows && !reached[index(i, j)] && isFree(point(i, j)))
+                reached[index(i, j)] = true, open.push_back({i, j});
         };
         visit(static_cast<int>(start.x / STEP), static_cast<int>(start.y / STEP));
         const bool started = !open.empty();
@@ -110,9 +109,7 @@ private:
     size_t index(int i, int j) const { return static_cast<size_t>(i) * rows + j; }
     static Vec2 point(int i, int j) { return Vec2((i + 0.5f) * STEP, (j + 0.5f) * STEP); }
     bool isFree(Vec2 p) const {
-        return !isBlocked(p) && std::none_of(discs.begin(), discs.end(), [&](const std::pair<Vec2, float>& d) {
-                   return distance(p, d.first) < d.second;
-               });
+        return !isBlocked(p) && std::ranges::none_of(discs, [&](const auto& d) { return distance(p, d.first) < d.second; });
     }
 
     std::unique_ptr<Level> level;

@@ -22,11 +22,7 @@ namespace {
 
 enum class Kind { Music, Sheep, Story, Footstep };
 
-struct SoundFile {
-    const char* path;
-    Kind kind;
-    float minSeconds, maxSeconds;
-};
+struct SoundFile { const char* path; Kind kind; float minSeconds, maxSeconds; };
 
 // The bleats follow their texts: long, medium, short, stuttered. A footstep
 // is over before the next one starts on a straight walk (0.78 s).

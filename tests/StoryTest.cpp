@@ -21,11 +21,7 @@ constexpr float FRAME = 0.025f;
 
 // One beat of a conversation: a key, then the mode it leaves and
 // the text shown: the message in Reading, the selected entry in Choosing.
-struct Beat {
-    int key;
-    uint32_t mode;
-    const char* text = nullptr;
-};
+struct Beat { int key; uint32_t mode; const char* text = nullptr; };
 
 // The real game in the engine, on the real areas, with no title before it.
 class StoryTest : public ::testing::Test {
