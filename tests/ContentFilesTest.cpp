@@ -50,8 +50,7 @@ const PictureNeed PICTURES[] = {
 
 void PrintTo(const PictureNeed& need, std::ostream* out) { *out << need.file; }
 
-class ContentPicture : public ::testing::TestWithParam<PictureNeed> {
-protected:
+struct ContentPicture : ::testing::TestWithParam<PictureNeed> {
     void SetUp() override { ASSERT_TRUE(ensureEngineStarted()); }
 };
 

@@ -51,9 +51,7 @@ TEST_F(EngineLoop, LosingFocusStopsUpdatesButNotRenderingOrTheTimer) {
     engine.enableSpeedRunTimer();
     engine.startSpeedRunTimer();
     engine.frame(0.025f);
-    pushFocus(false);
-    engine.frame(0.025f);
-    engine.present();
+    pushFocus(false), engine.frame(0.025f), engine.present();
     EXPECT_EQ(journal->count("update"), 1);
     EXPECT_EQ(journal->count("render"), 1);
     EXPECT_FLOAT_EQ(engine.speedRunSeconds(), 0.05f);

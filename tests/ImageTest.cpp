@@ -8,8 +8,7 @@
 #include <vector>
 
 // Every load reports the image's size here.
-class Images : public EngineTest {
-protected:
+struct Images : EngineTest {
     int width = 0, height = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The parts of a fixture level's main.xml; the defaults describe a sound 5x5
@@ -38,10 +39,8 @@ public:  // open to the table-driven refusal cases
         ASSERT_FALSE(directory.empty());
         std::filesystem::current_path(directory);
         std::filesystem::create_directories("data/levels/test"), std::filesystem::create_directories("data/images");
-        writeImage("data/images/stone.png", 64, 64, GREY);
-        writeImage("data/images/tall.png", 64, 128, 0xFF102030u);
-        writeImage("data/images/person.png", 64, 64, 0xFFC08040u);
-        writeImage("data/images/person2.png", 64, 64, 0xFF40C080u);
+        for (auto [file, h, colour] : {std::tuple{"stone", 64, GREY}, {"tall", 128, 0xFF102030u}, {"person", 64, 0xFFC08040u}, {"person2", 64, 0xFF40C080u}})
+            writeImage(std::string("data/images/") + file + ".png", 64, h, colour);
         writeXml();
         writeSoundMaps();
     }

@@ -50,8 +50,7 @@ TEST_F(SpeedRunTimer, WhiteTextHasAOnePixelDarkEdge) {
     SDL_Surface* plain = renderText(font, engine.timerLabel().c_str(), 0xFFFFFF);
     SDL_Surface* drawn = engine.timerSurface();
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(drawn->w, plain->w + 2);
-    EXPECT_EQ(drawn->h, plain->h + 2);
+    EXPECT_EQ(std::pair(drawn->w, drawn->h), std::pair(plain->w + 2, plain->h + 2));
     const uint32_t key = drawn->format->colorkey & 0xFFFFFF;
     int dark = 0;
     for (int y = 0; y < drawn->h; ++y)

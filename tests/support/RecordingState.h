@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a RecordingState was told; shared with the test, which outlives the
@@ -26,9 +27,8 @@ struct Journal {
     // The key and mouse calls, joined by spaces, forgetting all calls so far.
     std::string takeInput() {
         std::string input;
-        for (const auto& c : calls)
-            if (c.rfind("key", 0) == 0 || c.rfind("mouse", 0) == 0) input += (input.empty() ? "" : " ") + c;
-        calls.clear();
+        for (const auto& c : std::exchange(calls, {}))
+            if (c.starts_with("key") || c.starts_with("mouse")) input += (input.empty() ? "" : " ") + c;
         return input;
     }
 };
