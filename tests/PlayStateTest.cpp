@@ -36,7 +36,6 @@ protected:
     Action& addAction(const std::string& type, Vec2 where, bool repeat = false) {
         return play->levels[0]->actions.emplace_back(Action{"testAction", type, repeat, "Look", where});
     }
-    static void frames(int n) { runFrames(n, FRAME); }
 
     PlayState* play = nullptr;
 };
@@ -49,7 +48,7 @@ TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->turnToward(play->position + Vec2(0.0f, 3.0f));
     ASSERT_NEAR(play->turnRemaining, 90.0f, 1e-3f);
     int turnFrames = 0;
-    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) frames(1);
+    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) runFrames(1);
     EXPECT_EQ(turnFrames, 35);
     EXPECT_NEAR(play->direction.x, 0.0f, 1e-5f);
     EXPECT_NEAR(play->direction.y, 1.0f, 1e-5f);
@@ -81,7 +80,7 @@ TEST_F(PlayStateTest, ActionsWithinReachAndSpaceFiringThem) {
     addAction("auto", play->position + Vec2(0.3f, 0.0f));
     addAction("auto", play->position + Vec2(0.3f, 0.0f), true);
     pushKeyDown(SDLK_q);
-    frames(5);
+    runFrames(5);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
     EXPECT_EQ(play->levels[0]->actions[1].timesTriggered, 5);
 
@@ -91,12 +90,12 @@ TEST_F(PlayStateTest, ActionsWithinReachAndSpaceFiringThem) {
     addAction("manual", play->position + Vec2(0.5f, 0.0f));
     play->checkActions();
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
     EXPECT_EQ(play->focusedAction, nullptr);
     EXPECT_EQ(play->hintLabel->text(), "");
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
 }
 
@@ -159,13 +158,13 @@ TEST_F(PlayStateTest, ChangeLevelBehindTheFade) {
     play->changeLevel(2);
     EXPECT_EQ(play->mode, Changing);
     int framesToBlack = 0;
-    for (; play->currentLevel == 0 && framesToBlack < 400; ++framesToBlack) frames(1);
+    for (; play->currentLevel == 0 && framesToBlack < 400; ++framesToBlack) runFrames(1);
     EXPECT_GT(framesToBlack, 1);
     EXPECT_EQ(play->currentLevel, 2u);
     EXPECT_EQ(play->mode, Walking);
     EXPECT_EQ(play->position, play->levels[2]->start);
     EXPECT_EQ(play->levels[0]->start, leftFrom);
-    frames(framesToBlack);
+    runFrames(framesToBlack);
     EXPECT_FALSE(play->fade.isBlack());
 }
 
@@ -173,20 +172,20 @@ TEST_F(PlayStateTest, KeysByMode) {
     const Vec2 start = play->position;
     play->mode = Watching;
     pushKeyDown(SDLK_UP);
-    frames(2);
+    runFrames(2);
     EXPECT_EQ(play->position, start);
     EXPECT_TRUE(play->keyHeld[KeyUp]);
     play->mode = Walking;
-    frames(2);
+    runFrames(2);
     EXPECT_LT(play->position.x, start.x);
 
     // While the exit box is open, held keys are forgotten.
     pushKeyDown(SDLK_ESCAPE, 27);
-    frames(1);
+    runFrames(1);
     ASSERT_TRUE(Engine::instance().isExitBoxOpen());
     EXPECT_FALSE(play->keyHeld[KeyUp]);
     pushKeyDown(SDLK_n, 'n');
-    frames(1);
+    runFrames(1);
     ASSERT_FALSE(Engine::instance().isExitBoxOpen());
 
     // Typing: an empty or one-space entry is not submitted.
@@ -194,18 +193,18 @@ TEST_F(PlayStateTest, KeysByMode) {
     pushKeyDown(SDLK_RETURN, '\r');
     pushKeyDown(SDLK_SPACE, ' ');
     pushKeyDown(SDLK_RETURN, '\r');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), " ");
     EXPECT_FALSE(Engine::instance().fullscreenKeyEnabled);
     pushKeyDown(SDLK_a, 'a');
     pushKeyDown(SDLK_RETURN, '\r');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), "");
     // A Backspace held into the exit box deletes nothing behind it.
-    for (int key : {SDLK_a, SDLK_b, SDLK_BACKSPACE, SDLK_ESCAPE}) pushKeyDown(key, static_cast<char>(key)), frames(1);
-    frames(20);
+    for (int key : {SDLK_a, SDLK_b, SDLK_BACKSPACE, SDLK_ESCAPE}) pushKeyDown(key, static_cast<char>(key)), runFrames(1);
+    runFrames(20);
     pushKeyDown(SDLK_n, 'n');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), "a");
 }
 

@@ -17,8 +17,6 @@ namespace {
 using namespace StoryIndex;
 namespace T = StoryText;
 
-constexpr float FRAME = 0.025f;
-
 // One beat of a conversation: a key, then the mode it leaves and
 // the text shown: the message in Reading, the selected entry in Choosing.
 struct Beat { int key; uint32_t mode; const char* text = nullptr; };
@@ -32,8 +30,7 @@ protected:
         play->fade.clear();
     }
     void TearDown() override { Engine::instance().shutdown(); }
-    static void frames(int n) { runFrames(n, FRAME); }
-    void press(int sym) { pushKeyDown(sym), pushKey(false, sym), frames(1); }
+    void press(int sym) { pushKeyDown(sym), pushKey(false, sym), runFrames(1); }
     // Stands the player at a spot, facing along +x, and looks round as a
     // step of walking would.
     void standAt(uint32_t levelNumber, Vec2 where) {
@@ -75,7 +72,7 @@ TEST_F(StoryTest, PriestFollowsTheWidowsHouseAndTheBlood) {
     const Vec2 priest(12.5f, 7.3f);
     play->priestSpoken = true;  // the first talk, which the villagers' route walks
     play->runAction("gotoCabin2");
-    for (int i = 0; i < 800 && play->mode != Walking; ++i) frames(1);
+    for (int i = 0; i < 800 && play->mode != Walking; ++i) runFrames(1);
     ASSERT_EQ(play->currentLevel, CABIN2);
     EXPECT_TRUE(play->widowHomeVisited);
     standAt(TOWN, priest);

@@ -24,7 +24,6 @@ protected:
         ASSERT_NE(title->backdropState(), nullptr);
     }
     void TearDown() override { engine.shutdown(); }
-    static void frames(int n, float dt) { runFrames(n, dt); }
 
     Engine& engine = Engine::instance();
     TitleScreen* title = nullptr;
@@ -35,22 +34,22 @@ protected:
 TEST_F(TitleScreenTest, SpaceFadesOutOnlyOnceTheTitleIsUpAndHandsOverOnBlack) {
     // During the fade-in Space is lost: the fade still comes up to clear.
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(13, FADE_FRAME);
+    runFrames(13, FADE_FRAME);
     EXPECT_FALSE(title->screenFade().isFading());
     EXPECT_EQ(title->screenFade().getLevel(), 0);
 
     // A second Space during the fade-out neither reverses nor delays it.
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(1, FADE_FRAME);
+    runFrames(1, FADE_FRAME);
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(11, FADE_FRAME);
+    runFrames(11, FADE_FRAME);
     EXPECT_EQ(title->screenFade().getLevel(), 12 * 24);
     EXPECT_EQ(engine.pendingState(), nullptr);
     EXPECT_FALSE(engine.isSpeedRunTimerRunning());
 
     // The frame that reaches black starts the clock and leaves the game
     // pending; the title is still what is drawn, black.
-    frames(1, FADE_FRAME);
+    runFrames(1, FADE_FRAME);
     EXPECT_TRUE(title->screenFade().isBlack());
     EXPECT_TRUE(engine.isSpeedRunTimerRunning());
     auto* game = dynamic_cast<PlayState*>(engine.pendingState());
@@ -60,18 +59,18 @@ TEST_F(TitleScreenTest, SpaceFadesOutOnlyOnceTheTitleIsUpAndHandsOverOnBlack) {
     engine.present();
     EXPECT_EQ(countPixels(0, 40, 640, 440, 0, 0, 0), 640 * 440);
 
-    frames(1, FADE_FRAME);
+    runFrames(1, FADE_FRAME);
     EXPECT_EQ(engine.currentState(), game);
     EXPECT_EQ(engine.pendingState(), nullptr);
 }
 
 // The title's world pauses with the exit box over it.
 TEST_F(TitleScreenTest, TheViewHoldsWhileTheExitBoxIsOpen) {
-    frames(4, SWING_FRAME);
+    runFrames(4, SWING_FRAME);
     const float before = title->swing();
     EXPECT_NE(before, 0.0f);
     pushKeyDown(SDLK_ESCAPE, 27);
-    frames(4, SWING_FRAME);
+    runFrames(4, SWING_FRAME);
     EXPECT_EQ(title->swing(), before);
 }
 
