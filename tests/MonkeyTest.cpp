@@ -36,9 +36,7 @@ constexpr int StuckFrames = 400;
 // finish the story, is handed the end screen the story would lead to.
 constexpr int PlayFrames = 16000;
 
-bool waitsForAnimation(uint32_t mode) {
-    return mode == Changing || mode == ScriptedMove || mode == Watching || mode == Ending;
-}
+bool waitsForAnimation(uint32_t mode) { return mode == Changing || mode == ScriptedMove || mode == Watching || mode == Ending; }
 
 // What the current state shows that a swallowed key must not change.
 struct Seen {

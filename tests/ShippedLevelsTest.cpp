@@ -135,8 +135,6 @@ bool showsImage(const std::shared_ptr<TexelImage>& image, const char* file) {
 // The farmer barring the way steps aside or falls once the player has met
 // him; the way in is blocked behind the player when the woman first speaks.
 using namespace StoryIndex;
-const int FARMER_CELL[] = {CAVE_STRANGER_X, CAVE_STRANGER_Y};
-const int NEXT_FARMER_CELL[] = {CAVE_BLOCKED_X, CAVE_BLOCKED_Y};
 const Vec2 STRANGER(CAVE_STRANGER_X + 0.5f, CAVE_STRANGER_Y + 0.5f);
 
 // Every area loaded through the game's loader, which must refuse none.
@@ -148,7 +146,7 @@ protected:
     }
     const Level& area(const std::string& name) const { return *levels.at(name); }
     // The cave once the farmer barring the way in has been met.
-    FootMap openedCave() const { return std::move(FootMap("cave").setBlocked(FARMER_CELL[0], FARMER_CELL[1], false)); }
+    FootMap openedCave() const { return std::move(FootMap("cave").setBlocked(CAVE_STRANGER_X, CAVE_STRANGER_Y, false)); }
 
     std::map<std::string, std::unique_ptr<Level>> levels;
 };
@@ -225,9 +223,8 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
         EXPECT_EQ(cave.walls[n - 1].height, 1) << "tally Wall " << n;
 
     ASSERT_GT(cave.sprites.size(), std::max({CAVE_BLOCKING_FARMER_SPRITE, CAVE_STRANGER_SPRITE, CAVE_BODY_SPRITE}));
-    const Vec2 questionerCell(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f);
     const struct { size_t sprite; bool visible; Vec2 at; } sprites[] = {
-        {CAVE_BLOCKING_FARMER_SPRITE, false, questionerCell}, {CAVE_STRANGER_SPRITE, true, STRANGER}, {CAVE_BODY_SPRITE, false, STRANGER}};
+        {CAVE_BLOCKING_FARMER_SPRITE, false, Vec2(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f)}, {CAVE_STRANGER_SPRITE, true, STRANGER}, {CAVE_BODY_SPRITE, false, STRANGER}};
     for (const auto& [sprite, visible, at] : sprites) {
         EXPECT_EQ(cave.sprites[sprite].isVisible, visible) << "sprite " << sprite;
         EXPECT_LT(distance(cave.sprites[sprite].position, at), 0.5f) << "sprite " << sprite;
@@ -328,7 +325,7 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
         if (a.name == "playCrying") deaf.forbidDisc(a.position, REACH);
     EXPECT_FALSE(reaches(std::move(deaf), cave.start, woman->position)) << "the woman can be found without hearing her sob";
     // Once she has spoken, the way out runs into the farmer who questions.
-    const auto after = [&] { return std::move(openedCave().setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true)); };
+    const auto after = [&] { return std::move(openedCave().setBlocked(CAVE_BLOCKED_X, CAVE_BLOCKED_Y, true)); };
     EXPECT_FALSE(reaches(after(), CAVE_BESIDE_WOMAN, exit->position)) << "a second way out bypasses the last farmer";
     EXPECT_TRUE(reaches(after(), CAVE_BESIDE_WOMAN, cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
 }
