@@ -50,8 +50,7 @@ const PictureNeed PICTURES[] = {
 
 void PrintTo(const PictureNeed& need, std::ostream* out) { *out << need.file; }
 
-class ContentPicture : public ::testing::TestWithParam<PictureNeed> {
-protected:
+struct ContentPicture : ::testing::TestWithParam<PictureNeed> {
     void SetUp() override { ASSERT_TRUE(ensureEngineStarted()); }
 };
 
@@ -67,9 +66,7 @@ TEST_P(ContentPicture, DecodesWithTheSizeAndColourTheCodeAssumes) {
     freeSurface(surface);
     const PixelArray pixels(loadImagePixels(path.c_str(), w, h));
     ASSERT_NE(pixels, nullptr);
-    if (need.corner != ANY) {
-        EXPECT_EQ(pixels[0], need.corner) << need.why;
-    }
+    if (need.corner != ANY) { EXPECT_EQ(pixels[0], need.corner) << need.why; }
     EXPECT_TRUE(w >= need.minW && w <= need.maxW && h >= need.minH && h <= need.maxH)
         << w << "x" << h << ": " << need.why;
 }
@@ -121,9 +118,7 @@ TEST(ContentText, FixedTextsFitTheirPanelsAndEveryTypedCharacterHasAGlyph) {
         TTF_SizeText(font, need.text, &w, &h);
         EXPECT_LT(need.x + w, need.right) << need.text;
         EXPECT_LE(need.y + TTF_FontHeight(font), need.bottom) << need.text;
-        if (need.span) {
-            EXPECT_NEAR(w, need.span, need.span / 10) << need.text;
-        }
+        if (need.span) { EXPECT_NEAR(w, need.span, need.span / 10) << need.text; }
     }
     for (int c = 32; c <= 126; ++c) EXPECT_TRUE(TTF_GlyphIsProvided(small.get(), static_cast<Uint16>(c))) << c;
 }

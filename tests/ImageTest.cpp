@@ -8,8 +8,7 @@
 #include <vector>
 
 // Every load reports the image's size here.
-class Images : public EngineTest {
-protected:
+struct Images : EngineTest {
     int width = 0, height = 0;
 };
 
@@ -22,8 +21,7 @@ TEST_F(Images, RgbImageWithUnalignedRowsLoadsWithoutShearing) {
     ASSERT_TRUE(writePng(dir + "/rgb.png", w, h, 3, rgb.data()));
     SDL_Surface* s = loadImage((dir + "/rgb.png").c_str(), width, height);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(width, w);
-    EXPECT_EQ(height, h);
+    EXPECT_EQ(std::pair(width, height), std::pair(w, h));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             EXPECT_EQ(rgbAt(s, x, y), SDL_MapRGB(engine.screen()->format, x * 40, y * 60, 0x33) & 0xFFFFFF) << x << "," << y;
@@ -36,8 +34,7 @@ TEST_F(Images, PixelsComeOutAsArgbWithAlphaKeptWhileTheSurfaceDropsIt) {
     ASSERT_TRUE(writePng(path, 2, 1, 4, rgba));
     PixelArray pixels(loadImagePixels(path.c_str(), width, height));
     ASSERT_TRUE(pixels);
-    EXPECT_EQ(pixels[0], 0xFF112233u);
-    EXPECT_EQ(pixels[1], 0x00445566u);
+    EXPECT_EQ(std::pair(pixels[0], pixels[1]), std::pair(0xFF112233u, 0x00445566u));
 
     SDL_Surface* s = loadImage(path.c_str(), width, height);
     ASSERT_NE(s, nullptr);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The parts of a fixture level's main.xml; the defaults describe a sound 5x5
@@ -37,21 +38,16 @@ public:  // open to the table-driven refusal cases
         const std::string directory = makeTempDir();
         ASSERT_FALSE(directory.empty());
         std::filesystem::current_path(directory);
-        std::filesystem::create_directories("data/levels/test");
-        std::filesystem::create_directories("data/images");
-        writeImage("data/images/stone.png", 64, 64, GREY);
-        writeImage("data/images/tall.png", 64, 128, 0xFF102030u);
-        writeImage("data/images/person.png", 64, 64, 0xFFC08040u);
-        writeImage("data/images/person2.png", 64, 64, 0xFF40C080u);
+        std::filesystem::create_directories("data/levels/test"), std::filesystem::create_directories("data/images");
+        for (auto [file, h, colour] : {std::tuple{"stone", 64, GREY}, {"tall", 128, 0xFF102030u}, {"person", 64, 0xFFC08040u}, {"person2", 64, 0xFF40C080u}})
+            writeImage(std::string("data/images/") + file + ".png", 64, h, colour);
         writeXml();
         writeSoundMaps();
     }
 
     void TearDown() override { returnToRepository(); }
 
-    static void writeText(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    static void writeText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     void writeXml() const { writeText(levelPath("main.xml"), xml.text()); }
 
     // Pixels are 0xAARRGGBB, row by row from the top left.
@@ -66,10 +62,7 @@ public:  // open to the table-driven refusal cases
 
     static std::string levelPath(const char* file) { return std::string("data/levels/test/") + file; }
 
-    struct Cell {
-        int x, y;
-        uint32_t colour;
-    };
+    struct Cell { int x, y; uint32_t colour; };
     // Writes a w x h map of the level with `border` on the outer ring, `inside`
     // elsewhere, and then the given cells.
     static void writeMap(const char* file, uint32_t border, uint32_t inside, std::initializer_list<Cell> cells = {},

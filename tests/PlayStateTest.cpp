@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -37,48 +34,13 @@ protected:
     void TearDown() override { Engine::instance().shutdown(); }
 
     Action& addAction(const std::string& type, Vec2 where, bool repeat = false) {
-        Action action;
-        action.name = "testAction";
-        action.type = type;
-        action.text = "Look";
-        action.position = where;
-        action.repeat = repeat;
-        play->levels[0]->actions.push_back(action);
-        return play->levels[0]->actions.back();
+        return play->levels[0]->actions.emplace_back(Action{"testAction", type, repeat, "Look", where});
     }
-    static void frames(int n) { runFrames(n, FRAME); }
 
     PlayState* play = nullptr;
 };
 
 }  // namespace
-
-// The game's data with the town's start moved next to the mother, so that
-// init's own look round finds a manual action in reach.
-TEST_F(PlayStateTest, InitFocusesNothing) {
-    namespace fs = std::filesystem;
-    const fs::path root = makeTempDir();
-    fs::copy("data", root / "data", fs::copy_options::recursive);
-    const fs::path town = root / "data/levels/town/main.xml";
-    std::stringstream xml;
-    xml << std::ifstream(town).rdbuf();
-    std::string text = xml.str();
-    const std::string start = "<start x=\"19.5\" y=\"13.5\"/>";
-    ASSERT_NE(text.find(start), std::string::npos);
-    text.replace(text.find(start), start.size(), "<start x=\"16.5\" y=\"16.0\"/>");
-    std::ofstream(town) << text;
-
-    fs::current_path(root);
-    PlayState fresh;
-    const bool started = fresh.init();
-    returnToRepository();
-    ASSERT_TRUE(started);
-    EXPECT_EQ(fresh.mode, Walking);
-    EXPECT_EQ(fresh.focusedAction, nullptr);
-    EXPECT_EQ(fresh.hintLabel->text(), "");
-    fresh.checkActions();
-    EXPECT_NE(fresh.focusedAction, nullptr) << "the mother is out of reach: the test proves nothing";
-}
 
 TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->direction = Vec2(1.0f, 0.0f);
@@ -86,7 +48,7 @@ TEST_F(PlayStateTest, TurnsTakeTheirTimeAndEndExactly) {
     play->turnToward(play->position + Vec2(0.0f, 3.0f));
     ASSERT_NEAR(play->turnRemaining, 90.0f, 1e-3f);
     int turnFrames = 0;
-    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) frames(1);
+    for (; play->turnRemaining != 0.0f && turnFrames < 100; ++turnFrames) runFrames(1);
     EXPECT_EQ(turnFrames, 35);
     EXPECT_NEAR(play->direction.x, 0.0f, 1e-5f);
     EXPECT_NEAR(play->direction.y, 1.0f, 1e-5f);
@@ -118,7 +80,7 @@ TEST_F(PlayStateTest, ActionsWithinReachAndSpaceFiringThem) {
     addAction("auto", play->position + Vec2(0.3f, 0.0f));
     addAction("auto", play->position + Vec2(0.3f, 0.0f), true);
     pushKeyDown(SDLK_q);
-    frames(5);
+    runFrames(5);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
     EXPECT_EQ(play->levels[0]->actions[1].timesTriggered, 5);
 
@@ -128,12 +90,12 @@ TEST_F(PlayStateTest, ActionsWithinReachAndSpaceFiringThem) {
     addAction("manual", play->position + Vec2(0.5f, 0.0f));
     play->checkActions();
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
     EXPECT_EQ(play->focusedAction, nullptr);
     EXPECT_EQ(play->hintLabel->text(), "");
     pushKeyDown(SDLK_SPACE, ' ');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->levels[0]->actions[0].timesTriggered, 1);
 }
 
@@ -172,16 +134,8 @@ TEST_F(PlayStateTest, FrameCompositionOrder) {
     ASSERT_NE(hands.knife, nullptr);
     hands.setShowKnife();
     play->hintLabel->setText("");
-    int kx = -1, ky = 0;
-    for (int y = 0; y < hands.knife->h && kx < 0; ++y)
-        for (int x = 0; x < hands.knife->w && kx < 0; ++x) {
-            const uint32_t texel = rgbAt(hands.knife, x, y);
-            if (texel != 0x00FFFF && texel != 0xFF0000) kx = x, ky = y;
-        }
-    ASSERT_GE(kx, 0);
-    const uint32_t knifeTexel = rgbAt(hands.knife, kx, ky);
     SDL_Surface* screen = Engine::instance().screen();
-    const auto knifeOnScreen = [&] { return rgbAt(screen, hands.knifeX + kx, hands.knifeY + ky); };
+    const auto redOverKnife = [&] { return countPixels(hands.knifeX, hands.knifeY, hands.knife->w, hands.knife->h, 255, 0, 0); };
 
     SDL_FillRect(play->overlay, nullptr, 0xFFFF0000u);
     play->render();
@@ -191,10 +145,10 @@ TEST_F(PlayStateTest, FrameCompositionOrder) {
     play->startStabFlash();
     play->render();
     EXPECT_EQ(rgbAt(screen, 320, 50), 0xFF0000u);
-    EXPECT_EQ(knifeOnScreen(), knifeTexel);
+    const int flashed = redOverKnife();
     play->backgroundMode = true;
     play->render();
-    EXPECT_EQ(knifeOnScreen(), 0xFF0000u);
+    EXPECT_LT(flashed, redOverKnife()) << "the knife under the flash, or drawn over the title's backdrop";
 }
 
 // An area change waits for black, enters the area, then fades back in; the
@@ -204,13 +158,13 @@ TEST_F(PlayStateTest, ChangeLevelBehindTheFade) {
     play->changeLevel(2);
     EXPECT_EQ(play->mode, Changing);
     int framesToBlack = 0;
-    for (; play->currentLevel == 0 && framesToBlack < 400; ++framesToBlack) frames(1);
+    for (; play->currentLevel == 0 && framesToBlack < 400; ++framesToBlack) runFrames(1);
     EXPECT_GT(framesToBlack, 1);
     EXPECT_EQ(play->currentLevel, 2u);
     EXPECT_EQ(play->mode, Walking);
     EXPECT_EQ(play->position, play->levels[2]->start);
     EXPECT_EQ(play->levels[0]->start, leftFrom);
-    frames(framesToBlack);
+    runFrames(framesToBlack);
     EXPECT_FALSE(play->fade.isBlack());
 }
 
@@ -218,20 +172,20 @@ TEST_F(PlayStateTest, KeysByMode) {
     const Vec2 start = play->position;
     play->mode = Watching;
     pushKeyDown(SDLK_UP);
-    frames(2);
+    runFrames(2);
     EXPECT_EQ(play->position, start);
     EXPECT_TRUE(play->keyHeld[KeyUp]);
     play->mode = Walking;
-    frames(2);
+    runFrames(2);
     EXPECT_LT(play->position.x, start.x);
 
     // While the exit box is open, held keys are forgotten.
     pushKeyDown(SDLK_ESCAPE, 27);
-    frames(1);
+    runFrames(1);
     ASSERT_TRUE(Engine::instance().isExitBoxOpen());
     EXPECT_FALSE(play->keyHeld[KeyUp]);
     pushKeyDown(SDLK_n, 'n');
-    frames(1);
+    runFrames(1);
     ASSERT_FALSE(Engine::instance().isExitBoxOpen());
 
     // Typing: an empty or one-space entry is not submitted.
@@ -239,18 +193,18 @@ TEST_F(PlayStateTest, KeysByMode) {
     pushKeyDown(SDLK_RETURN, '\r');
     pushKeyDown(SDLK_SPACE, ' ');
     pushKeyDown(SDLK_RETURN, '\r');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), " ");
     EXPECT_FALSE(Engine::instance().fullscreenKeyEnabled);
     pushKeyDown(SDLK_a, 'a');
     pushKeyDown(SDLK_RETURN, '\r');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), "");
     // A Backspace held into the exit box deletes nothing behind it.
-    for (int key : {SDLK_a, SDLK_b, SDLK_BACKSPACE, SDLK_ESCAPE}) pushKeyDown(key, static_cast<char>(key)), frames(1);
-    frames(20);
+    for (int key : {SDLK_a, SDLK_b, SDLK_BACKSPACE, SDLK_ESCAPE}) pushKeyDown(key, static_cast<char>(key)), runFrames(1);
+    runFrames(20);
     pushKeyDown(SDLK_n, 'n');
-    frames(1);
+    runFrames(1);
     EXPECT_EQ(play->inputBox->text(), "a");
 }
 

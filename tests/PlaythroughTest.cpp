@@ -96,27 +96,18 @@ private:
             }
         }
     }
-    void press(int sym, char typed, int n) {
-        holdKey(sym, typed, n, [this](long k) { return frames(static_cast<int>(k)), true; });
-    }
+    void press(int sym, char typed, int n) { holdKey(sym, typed, n, [this](long k) { return frames(int(k)), true; }); }
 
     // "" when the step went as written, else what went wrong.
     std::string step(const std::string& verb, const std::string& rest) {
         std::istringstream args(rest);
-        if (verb == "wait") {
-            int n = 0;
-            if (!(args >> n)) return "wait needs a frame count";
-            frames(n);
-            return "";
-        }
+        int n = 1, sym = 0;
+        char typed = 0;
+        std::string key;
+        if (verb == "wait") return args >> n ? frames(n), "" : "wait needs a frame count";
         if (verb == "press") {
-            std::string key;
-            int n = 1, sym = 0;
-            char typed = 0;
             args >> key >> n;
-            if (!keyNamed(key, sym, typed)) return "no key called " + key;
-            press(sym, typed, n);
-            return "";
+            return keyNamed(key, sym, typed) ? press(sym, typed, n), "" : "no key called " + key;
         }
         if (verb == "type") {
             for (char c : rest) press(c, c, 1);
@@ -155,17 +146,14 @@ private:
         if (what == "area") return play->level() ? play->level()->name : "none";
         if (what == "hint") return play->hintLabel ? play->hintLabel->text() : "none";
         if (what == "message") {
-            // The box wraps long lines where it likes: compared without spaces.
+            // The box wraps long lines where it likes: compared without spaces or line breaks.
             auto squeezed = [](std::string text) {
-                std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+                std::erase_if(text, [](char c) { return c == ' ' || c == '\n' || c == '|'; });
                 return text;
             };
-            std::string text, shown;
-            for (int i = 0; play->messageBox && i < MessageBox::LineCount; ++i) {
-                text += play->messageBox->lineText(i);
-                shown += play->messageBox->lineText(i) + "|";
-            }
-            return squeezed(text).find(squeezed(wanted)) != std::string::npos ? wanted : shown;
+            std::string shown;
+            for (int i = 0; play->messageBox && i < MessageBox::LineCount; ++i) shown += play->messageBox->lineText(i) + "|";
+            return squeezed(shown).find(squeezed(wanted)) != std::string::npos ? wanted : shown;
         }
         return "nothing called " + what;
     }

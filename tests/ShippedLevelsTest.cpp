@@ -44,27 +44,24 @@ public:
     static constexpr float STEP = 0.05f;
 
     explicit FootMap(const std::string& area)
-        : level(loadLevel(area)), width(level ? static_cast<int>(level->width) : 0),
-          height(level ? static_cast<int>(level->height) : 0), columns(static_cast<int>(width / STEP)),
-          rows(static_cast<int>(height / STEP)) {}
+        : level(loadLevel(area)), columns(int(level->width / STEP)), rows(int(level->height / STEP)) {}
 
-    void setBlocked(int x, int y, bool value) { level->collisionGrid[x][y] = value; }
+    FootMap& setBlocked(int x, int y, bool value) { return level->collisionGrid[x][y] = value, *this; }
     bool cellBlocked(int x, int y) const {
-        return x < 0 || y < 0 || x >= width || y >= height || level->collisionGrid[x][y];
+        return x < 0 || y < 0 || x >= int(level->width) || y >= int(level->height) || level->collisionGrid[x][y];
     }
     bool isBlocked(Vec2 p) const { return ::isBlocked(*level, p.x, p.y); }
     // Points within radius of centre treated as walls: the player cannot pass
     // the spot without coming that near.
-    void forbidDisc(Vec2 centre, float radius) { discs.push_back({centre, radius}); }
+    FootMap& forbidDisc(Vec2 centre, float radius) { return discs.push_back({centre, radius}), *this; }
 
     // Floods from the lattice point nearest to start; false if that is blocked.
     bool walkFrom(Vec2 start) {
         reached.assign(static_cast<size_t>(columns) * rows, false);
         std::deque<std::pair<int, int>> open;
         const auto visit = [&](int i, int j) {
-            if (i < 0 || j < 0 || i >= columns || j >= rows || reached[index(i, j)] || !isFree(point(i, j))) return;
-            reached[index(i, j)] = true;
-            open.push_back({i, j});
+            if (i >= 0 && j >= 0 && i < columns && j < rows && !reached[index(i, j)] && isFree(point(i, j)))
+                reached[index(i, j)] = true, open.push_back({i, j});
         };
         visit(static_cast<int>(start.x / STEP), static_cast<int>(start.y / STEP));
         const bool started = !open.empty();
@@ -88,9 +85,23 @@ public:
     // A straight scripted walk: every point of the segment is a place the
     // player could stand.
     bool lineIsOpen(Vec2 from, Vec2 to) const {
-        const int steps = static_cast<int>(distance(from, to) / 0.02f) + 1;
+        return alongLine(from, to, [&](Vec2 p) { return !isBlocked(p); });
+    }
+    // Where a player walking straight from p toward target stops: within
+    // `near` of it, or where `stop` says.
+    template <typename Stop>
+    static Vec2 walkToward(Vec2 p, Vec2 target, float near, Stop stop) {
+        Vec2 step = target - p;
+        normalize(step);
+        while (distance(p, target) >= near && !stop(p)) p = p + step * 0.01f;
+        return p;
+    }
+    // Whether `ok` holds at every point of the segment, 0.02 apart.
+    template <typename Ok>
+    static bool alongLine(Vec2 from, Vec2 to, Ok ok) {
+        const int steps = int(distance(from, to) / 0.02f) + 1;
         for (int s = 0; s <= steps; ++s)
-            if (isBlocked(from + (to - from) * (static_cast<float>(s) / steps))) return false;
+            if (!ok(from + (to - from) * (float(s) / steps))) return false;
         return true;
     }
 
@@ -98,13 +109,10 @@ private:
     size_t index(int i, int j) const { return static_cast<size_t>(i) * rows + j; }
     static Vec2 point(int i, int j) { return Vec2((i + 0.5f) * STEP, (j + 0.5f) * STEP); }
     bool isFree(Vec2 p) const {
-        return !isBlocked(p) && std::none_of(discs.begin(), discs.end(), [&](const std::pair<Vec2, float>& d) {
-                   return distance(p, d.first) < d.second;
-               });
+        return !isBlocked(p) && std::ranges::none_of(discs, [&](const auto& d) { return distance(p, d.first) < d.second; });
     }
 
     std::unique_ptr<Level> level;
-    int width, height;
     int columns, rows;
     std::vector<std::pair<Vec2, float>> discs;  // centre, radius
     std::vector<bool> reached;
@@ -117,18 +125,16 @@ const Action* findAction(const Level& level, const std::string& name) {
 }
 
 // The picture a definition shows is the file it was loaded from.
-bool showsImage(const SpriteDefinition& definition, const char* file) {
+bool showsImage(const std::shared_ptr<TexelImage>& image, const char* file) {
     int w = 0, h = 0;
     const PixelArray pixels(loadImagePixels((std::string("data/images/") + file).c_str(), w, h));
-    return pixels && definition.image && w == TEXTURE_SIZE && h == TEXTURE_SIZE &&
-           std::memcmp(pixels.get(), definition.image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
+    return pixels && image && w == TEXTURE_SIZE && h == TEXTURE_SIZE &&
+           std::memcmp(pixels.get(), image->pixels.get(), sizeof(uint32_t) * w * h) == 0;
 }
 
 // The farmer barring the way steps aside or falls once the player has met
 // him; the way in is blocked behind the player when the woman first speaks.
 using namespace StoryIndex;
-const int FARMER_CELL[] = {CAVE_STRANGER_X, CAVE_STRANGER_Y};
-const int NEXT_FARMER_CELL[] = {CAVE_BLOCKED_X, CAVE_BLOCKED_Y};
 const Vec2 STRANGER(CAVE_STRANGER_X + 0.5f, CAVE_STRANGER_Y + 0.5f);
 
 // Every area loaded through the game's loader, which must refuse none.
@@ -140,11 +146,7 @@ protected:
     }
     const Level& area(const std::string& name) const { return *levels.at(name); }
     // The cave once the farmer barring the way in has been met.
-    FootMap openedCave() const {
-        FootMap feet("cave");
-        feet.setBlocked(FARMER_CELL[0], FARMER_CELL[1], false);
-        return feet;
-    }
+    FootMap openedCave() const { return std::move(FootMap("cave").setBlocked(CAVE_STRANGER_X, CAVE_STRANGER_Y, false)); }
 
     std::map<std::string, std::unique_ptr<Level>> levels;
 };
@@ -172,8 +174,7 @@ TEST_F(ShippedLevels, EveryActionIsReachableOnFootFromTheStart) {
         FootMap feet(name);
         // The cave opens further once the farmer barring it has been met.
         if (level.getName() == "cave") {
-            ASSERT_TRUE(feet.walkFrom(level.start));
-            ASSERT_TRUE(feet.reaches(level.actions.at(CAVE_STRANGER_ACTION).position));
+            ASSERT_TRUE(feet.walkFrom(level.start) && feet.reaches(level.actions.at(CAVE_STRANGER_ACTION).position));
             feet = openedCave();
         }
         ASSERT_TRUE(feet.walkFrom(level.start)) << name << ": the start is blocked";
@@ -192,19 +193,16 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
         const char *from, *door;
         float returnFacing;
     } doors[] = {
-        {"town", "gotoCabin1", TOWN_FROM_CABIN1_FACING}, {"town", "gotoCabin2", TOWN_FROM_CABIN2_FACING},
-        {"town", "gotoCabin3", TOWN_FROM_CABIN3_FACING}, {"town", "gotoCabin4", TOWN_FROM_CABIN4_FACING},
-        {"town", "gotoBarnFromTown", TOWN_FROM_FARM_FACING}, {"farm", "gotoCave", FARM_FROM_CAVE_FACING},
+        {"town", "gotoCabin1", TOWN_FROM_CABIN1_FACING}, {"town", "gotoCabin2", TOWN_FROM_CABIN2_FACING}, {"town", "gotoCabin3", TOWN_FROM_CABIN3_FACING},
+        {"town", "gotoCabin4", TOWN_FROM_CABIN4_FACING}, {"town", "gotoBarnFromTown", TOWN_FROM_FARM_FACING}, {"farm", "gotoCave", FARM_FROM_CAVE_FACING},
         {"room1", "gotoTownFromCabin1", -1}, {"room2", "gotoTownFromCabin2", -1}, {"room3", "gotoTownFromCabin3", -1},
-        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", FARM_FROM_TOWN_FACING}, {"cave", "gotoBarnFromCave", -1},
-    };
+        {"room4", "gotoTownFromCabin4", -1}, {"farm", "gotoTownFromBarn", FARM_FROM_TOWN_FACING}, {"cave", "gotoBarnFromCave", -1}};
     for (const auto& door : doors) {
         SCOPED_TRACE(std::string(door.from) + ": " + door.door);
         const Level& from = area(door.from);
         const Action* action = findAction(from, door.door);
         ASSERT_NE(action, nullptr) << "missing";
-        EXPECT_EQ(action->type, "manual");
-        EXPECT_TRUE(action->repeat);
+        EXPECT_TRUE(action->type == "manual" && action->repeat);
         const float facing = door.returnFacing >= 0 ? door.returnFacing : from.rotation;
         const double a = degreesToRadians(facing);
         const Vec2 ahead(static_cast<float>(-std::cos(a)), static_cast<float>(-std::sin(a)));
@@ -219,25 +217,19 @@ TEST_F(ShippedLevels, DoorsJoinTheAreasAndFaceAwayFromTheWayBack) {
 TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     const Level& cave = area("cave");
     ASSERT_GE(cave.walls.size(), CAVE_TALLY_LAST_WALL);
-    int w = 0, h = 0;
-    const PixelArray blood(loadImagePixels("data/images/textures/cave_floor_blood.png", w, h));
-    ASSERT_TRUE(blood);
-    EXPECT_EQ(std::memcmp(cave.walls[CAVE_BLOOD_FLOOR_WALL - 1].image->pixels.get(), blood.get(), sizeof(uint32_t) * 64 * 64), 0)
+    EXPECT_TRUE(showsImage(cave.walls[CAVE_BLOOD_FLOOR_WALL - 1].image, "textures/cave_floor_blood.png"))
         << "CAVE_BLOOD_FLOOR_WALL must be the bloodied floor";
     for (size_t n = CAVE_TALLY_FIRST_WALL; n <= CAVE_TALLY_LAST_WALL; ++n)
         EXPECT_EQ(cave.walls[n - 1].height, 1) << "tally Wall " << n;
 
     ASSERT_GT(cave.sprites.size(), std::max({CAVE_BLOCKING_FARMER_SPRITE, CAVE_STRANGER_SPRITE, CAVE_BODY_SPRITE}));
-    const Sprite& questioner = cave.sprites[CAVE_BLOCKING_FARMER_SPRITE];
-    const Sprite& barring = cave.sprites[CAVE_STRANGER_SPRITE];
-    const Sprite& body = cave.sprites[CAVE_BODY_SPRITE];
-    EXPECT_FALSE(questioner.isVisible);
-    EXPECT_LT(distance(questioner.position, Vec2(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f)), 0.5f);
-    EXPECT_TRUE(barring.isVisible);
-    EXPECT_LT(distance(barring.position, STRANGER), 0.5f);
-    EXPECT_FALSE(body.isVisible);
-    EXPECT_LT(distance(body.position, STRANGER), 0.5f);
-    EXPECT_TRUE(showsImage(cave.spriteDefinitions[body.definition], "sprites/farmer_body.png"));
+    const struct { size_t sprite; bool visible; Vec2 at; } sprites[] = {
+        {CAVE_BLOCKING_FARMER_SPRITE, false, Vec2(CAVE_BLOCKED_X + 0.5f, CAVE_BLOCKED_Y + 0.5f)}, {CAVE_STRANGER_SPRITE, true, STRANGER}, {CAVE_BODY_SPRITE, false, STRANGER}};
+    for (const auto& [sprite, visible, at] : sprites) {
+        EXPECT_EQ(cave.sprites[sprite].isVisible, visible) << "sprite " << sprite;
+        EXPECT_LT(distance(cave.sprites[sprite].position, at), 0.5f) << "sprite " << sprite;
+    }
+    EXPECT_TRUE(showsImage(cave.spriteDefinitions[cave.sprites[CAVE_BODY_SPRITE].definition].image, "sprites/farmer_body.png"));
     EXPECT_TRUE(cave.collisionGrid[CAVE_STRANGER_X][CAVE_STRANGER_Y]) << "the farmer must bar the way";
     EXPECT_FALSE(cave.collisionGrid[CAVE_BLOCKED_X][CAVE_BLOCKED_Y]) << "the way in must be open until the woman speaks";
 
@@ -247,10 +239,10 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     EXPECT_EQ(next.name, "talk_nextPlayer");
     EXPECT_EQ(next.type, "auto");
     EXPECT_FALSE(next.repeat) << "entering the cave disarms it; only the woman re-arms it";
-    EXPECT_LT(distance(next.position, questioner.position), 1.5f);
+    EXPECT_LT(distance(next.position, cave.sprites[CAVE_BLOCKING_FARMER_SPRITE].position), 1.5f);
     EXPECT_EQ(previous.name, "talk_previousPlayer");
     EXPECT_FALSE(previous.repeat) << "the story disarms it once he is gone";
-    EXPECT_LT(distance(previous.position, barring.position), 1.5f);
+    EXPECT_LT(distance(previous.position, cave.sprites[CAVE_STRANGER_SPRITE].position), 1.5f);
     int womanTalks = 0;
     for (size_t i = CAVE_WOMAN_FIRST_ACTION; i < cave.actions.size(); ++i) {
         const Action& a = cave.actions[i];
@@ -262,9 +254,7 @@ TEST_F(ShippedLevels, CaveKeepsTheEntriesTheStoryAddressesByIndex) {
     }
     EXPECT_GE(womanTalks, 1);
     const Action* lookToAxeMan = findAction(cave, "lookToAxeMan");
-    ASSERT_NE(lookToAxeMan, nullptr);
-    EXPECT_EQ(lookToAxeMan->type, "auto");
-    EXPECT_FALSE(lookToAxeMan->repeat);
+    EXPECT_TRUE(lookToAxeMan && lookToAxeMan->type == "auto" && !lookToAxeMan->repeat);
     EXPECT_NE(findAction(cave, "talk_axeman"), nullptr);
 }
 
@@ -279,8 +269,8 @@ TEST_F(ShippedLevels, FarmSheepAndLanternStumpKeepTheirIndices) {
         ASSERT_LT(sprite, farm.sprites.size());
         const uint32_t definition = farm.sprites[sprite].definition;
         ASSERT_LT(definition + 1, farm.spriteDefinitions.size());
-        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition], now)) << "sprite " << sprite;
-        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition + 1], later)) << "sprite " << sprite;
+        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition].image, now)) << "sprite " << sprite;
+        EXPECT_TRUE(showsImage(farm.spriteDefinitions[definition + 1].image, later)) << "sprite " << sprite;
         EXPECT_LT(distance(farm.sprites[sprite].position, farm.actions[sprite + FARM_SHEEP_ACTION_OFFSET].position), 0.5f);
     };
     int sheep = 0;
@@ -299,30 +289,20 @@ TEST_F(ShippedLevels, CaveScriptedWalksRunOverOpenGround) {
     const Level& cave = area("cave");
     FootMap feet = openedCave();
     ASSERT_TRUE(feet.walkFrom(cave.start));
-    const Action* call = findAction(cave, "lookToAxeMan");
-    ASSERT_NE(call, nullptr);
-    for (const Vec2& p : feet.reachedNear(call->position, REACH))
-        ASSERT_TRUE(feet.lineIsOpen(p, CAVE_BESIDE_AXEMAN))
-            << "the walk to the axe man from (" << p.x << ", " << p.y << ") crosses a wall";
-    int spots = 0;
-    for (const Action& talk : cave.actions) {
-        if (talk.name != "talk_deadLady") continue;
-        for (const Vec2& p : feet.reachedNear(talk.position, REACH)) {
-            ++spots;
-            ASSERT_TRUE(feet.lineIsOpen(p, CAVE_BESIDE_WOMAN))
-                << "the walk to the woman from (" << p.x << ", " << p.y << ") crosses a wall";
-        }
-    }
+    // From every spot where the axe man calls or the woman speaks.
+    int spots = 0, crossing = 0;
+    for (const Action& a : cave.actions)
+        if (a.name == "lookToAxeMan" || a.name == "talk_deadLady")
+            for (const Vec2& p : feet.reachedNear(a.position, REACH))
+                ++spots, crossing += !feet.lineIsOpen(p, a.name == "lookToAxeMan" ? CAVE_BESIDE_AXEMAN : CAVE_BESIDE_WOMAN);
     EXPECT_GT(spots, 0);
+    EXPECT_EQ(crossing, 0) << "spots whose scripted walk to the axe man or the woman crosses a wall";
     EXPECT_TRUE(feet.lineIsOpen(CAVE_BESIDE_WOMAN, CAVE_BACK_FROM_WOMAN));
     EXPECT_FALSE(feet.cellBlocked(13, 3)) << "the last turn looks down the way out";
     // The farmer let pass walks aside into open ground before he vanishes.
-    for (float t = 0; t <= 1.0f; t += 0.02f) {
-        const Vec2 p = STRANGER + (CAVE_FARMER_STEPS_ASIDE - STRANGER) * t;
-        const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
-        ASSERT_TRUE(!feet.cellBlocked(x, y) && cave.wallGrid[x][y] == 0)
-            << "the farmer walks through a wall at (" << p.x << ", " << p.y << ")";
-    }
+    EXPECT_TRUE(FootMap::alongLine(STRANGER, CAVE_FARMER_STEPS_ASIDE, [&](Vec2 p) {
+        return !feet.cellBlocked(int(p.x), int(p.y)) && cave.wallGrid[int(p.x)][int(p.y)] == 0;
+    })) << "the farmer walks through a wall";
 }
 
 TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNextFarmer) {
@@ -331,29 +311,23 @@ TEST_F(ShippedLevels, CaveLeadsPastTheAxeManAndTheFarmerToTheWomanAndEndsAtTheNe
     const Action* call = findAction(cave, "lookToAxeMan");
     const Action* exit = findAction(cave, "gotoBarnFromCave");
     ASSERT_TRUE(woman && call && exit);
-
-    FootMap barred("cave");
-    ASSERT_TRUE(barred.walkFrom(cave.start));
-    EXPECT_FALSE(barred.reaches(woman->position)) << "the farmer must stand on the only way in";
-
-    FootMap sneaking = openedCave();
-    sneaking.forbidDisc(call->position, REACH);
-    ASSERT_TRUE(sneaking.walkFrom(cave.start));
-    EXPECT_FALSE(sneaking.reaches(woman->position)) << "the axe man's call can be walked around";
-    EXPECT_FALSE(sneaking.reaches(cave.actions[CAVE_STRANGER_ACTION].position)) << "the farmer can be met before the knife";
-
+    const auto reaches = [](FootMap&& feet, Vec2 from, Vec2 target) {
+        EXPECT_TRUE(feet.walkFrom(from)) << "the walk starts blocked";
+        return feet.reaches(target);
+    };
+    EXPECT_FALSE(reaches(FootMap("cave"), cave.start, woman->position)) << "the farmer must stand on the only way in";
+    const auto sneaking = [&] { return std::move(openedCave().forbidDisc(call->position, REACH)); };
+    EXPECT_FALSE(reaches(sneaking(), cave.start, woman->position)) << "the axe man's call can be walked around";
+    EXPECT_FALSE(reaches(sneaking(), cave.start, cave.actions[CAVE_STRANGER_ACTION].position))
+        << "the farmer can be met before the knife";
     FootMap deaf = openedCave();
     for (const Action& a : cave.actions)
         if (a.name == "playCrying") deaf.forbidDisc(a.position, REACH);
-    ASSERT_TRUE(deaf.walkFrom(cave.start));
-    EXPECT_FALSE(deaf.reaches(woman->position)) << "the woman can be found without hearing her sob";
-
+    EXPECT_FALSE(reaches(std::move(deaf), cave.start, woman->position)) << "the woman can be found without hearing her sob";
     // Once she has spoken, the way out runs into the farmer who questions.
-    FootMap after = openedCave();
-    after.setBlocked(NEXT_FARMER_CELL[0], NEXT_FARMER_CELL[1], true);
-    ASSERT_TRUE(after.walkFrom(CAVE_BESIDE_WOMAN));
-    EXPECT_FALSE(after.reaches(exit->position)) << "a second way out bypasses the last farmer";
-    EXPECT_TRUE(after.reaches(cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
+    const auto after = [&] { return std::move(openedCave().setBlocked(CAVE_BLOCKED_X, CAVE_BLOCKED_Y, true)); };
+    EXPECT_FALSE(reaches(after(), CAVE_BESIDE_WOMAN, exit->position)) << "a second way out bypasses the last farmer";
+    EXPECT_TRUE(reaches(after(), CAVE_BESIDE_WOMAN, cave.actions[CAVE_NEXT_PLAYER_ACTION].position));
 }
 
 TEST_F(ShippedLevels, VisibleSpritesStandApartAndCannotBeWalkedThrough) {
@@ -384,10 +358,11 @@ TEST_F(ShippedLevels, WhatStandsInABlockedCellIsInReachFromEachOpenSide) {
             const int x = static_cast<int>(action.position.x), y = static_cast<int>(action.position.y);
             if (action.type != "manual" || !feet.cellBlocked(x, y)) continue;
             for (const Vec2 side : {Vec2(1, 0), Vec2(-1, 0), Vec2(0, 1), Vec2(0, -1)}) {
-                Vec2 p = Vec2(x + 0.5f, y + 0.5f) + side, step = action.position - p;
-                if (feet.isBlocked(p)) continue;
-                normalize(step);
-                while (distance(p, action.position) >= REACH && !feet.isBlocked(p + step * 0.01f)) p = p + step * 0.01f;
+                const Vec2 from = Vec2(x + 0.5f, y + 0.5f) + side;
+                if (feet.isBlocked(from)) continue;
+                const Vec2 step = (action.position - from) * (0.01f / distance(action.position, from));
+                const Vec2 p = FootMap::walkToward(from, action.position, REACH,
+                                                   [&](Vec2 q) { return feet.isBlocked(q + step); });
                 EXPECT_LT(distance(p, action.position), REACH)
                     << name << ": " << action.name << " from (" << side.x << ", " << side.y << ")";
             }
@@ -410,9 +385,7 @@ TEST_F(ShippedLevels, TurningToAnActionFacesWhatItNames) {
             if (action.type != "manual" || !action.lookAt) continue;
             int away = 0;
             for (Vec2 p : feet.reachedNear(action.position, REACH)) {
-                Vec2 step = action.position - p;
-                normalize(step);
-                while (distance(p, action.position) > 0.01f && !cells.cellBlocked(int(p.x), int(p.y))) p = p + step * 0.01f;
+                p = FootMap::walkToward(p, action.position, 0.01f, [&](Vec2 q) { return cells.cellBlocked(int(q.x), int(q.y)); });
                 // The wall beside a door or a person is still facing them.
                 away += !cells.cellBlocked(int(p.x), int(p.y)) || std::abs(int(p.x) - int(action.position.x)) > 1 ||
                         std::abs(int(p.y) - int(action.position.y)) > 1;

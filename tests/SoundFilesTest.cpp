@@ -22,30 +22,18 @@ namespace {
 
 enum class Kind { Music, Sheep, Story, Footstep };
 
-struct SoundFile {
-    const char* path;
-    Kind kind;
-    float minSeconds, maxSeconds;
-};
+struct SoundFile { const char* path; Kind kind; float minSeconds, maxSeconds; };
 
 // The bleats follow their texts: long, medium, short, stuttered. A footstep
 // is over before the next one starts on a straight walk (0.78 s).
 const SoundFile FILES[] = {
-    {"data/music/village2.ogg", Kind::Music, 60, 120},
-    {"data/music/cave.ogg", Kind::Music, 60, 120},
-    {"data/sfx/sheep1.wav", Kind::Sheep, 2.0f, 4.0f},
-    {"data/sfx/sheep2.wav", Kind::Sheep, 1.0f, 2.0f},
-    {"data/sfx/sheep3.wav", Kind::Sheep, 0.3f, 1.0f},
-    {"data/sfx/sheep4.wav", Kind::Sheep, 0.8f, 2.5f},
-    {"data/sfx/crying1.wav", Kind::Story, 2.5f, 8.0f},
-    {"data/sfx/stab_pierce.wav", Kind::Story, 0.15f, 1.0f},
-    {"data/sfx/door_locked.wav", Kind::Story, 0.5f, 3.0f},
-    {"data/sfx/footstep_grass_3.wav", Kind::Footstep, 0.1f, 0.75f},
-    {"data/sfx/footstep_stone_1.wav", Kind::Footstep, 0.1f, 0.75f},
-    {"data/sfx/footstep_stone_2.wav", Kind::Footstep, 0.1f, 0.75f},
-    {"data/sfx/footstep_stone_3.wav", Kind::Footstep, 0.1f, 0.75f},
-    {"data/sfx/footstep_stone_4.wav", Kind::Footstep, 0.1f, 0.75f},
-};
+    {"data/music/village2.ogg", Kind::Music, 60, 120}, {"data/music/cave.ogg", Kind::Music, 60, 120},
+    {"data/sfx/sheep1.wav", Kind::Sheep, 2.0f, 4.0f}, {"data/sfx/sheep2.wav", Kind::Sheep, 1.0f, 2.0f},
+    {"data/sfx/sheep3.wav", Kind::Sheep, 0.3f, 1.0f}, {"data/sfx/sheep4.wav", Kind::Sheep, 0.8f, 2.5f},
+    {"data/sfx/crying1.wav", Kind::Story, 2.5f, 8.0f}, {"data/sfx/stab_pierce.wav", Kind::Story, 0.15f, 1.0f},
+    {"data/sfx/door_locked.wav", Kind::Story, 0.5f, 3.0f}, {"data/sfx/footstep_grass_3.wav", Kind::Footstep, 0.1f, 0.75f},
+    {"data/sfx/footstep_stone_1.wav", Kind::Footstep, 0.1f, 0.75f}, {"data/sfx/footstep_stone_2.wav", Kind::Footstep, 0.1f, 0.75f},
+    {"data/sfx/footstep_stone_3.wav", Kind::Footstep, 0.1f, 0.75f}, {"data/sfx/footstep_stone_4.wav", Kind::Footstep, 0.1f, 0.75f}};
 
 double dbfs(double amplitude) { return 20.0 * std::log10(std::max(amplitude, 1e-9)); }
 
@@ -63,9 +51,8 @@ struct Samples {
     double at(size_t frame, int channel) const { return data[frame * 2 + channel] / 32768.0; }
 
     double peak() const {
-        int most = 0;
-        for (size_t i = 0; i < frames * 2; ++i) most = std::max(most, std::abs(int(data[i])));
-        return most / 32768.0;
+        const auto [low, high] = std::minmax_element(data, data + frames * 2);
+        return std::max(-double(*low), double(*high)) / 32768.0;
     }
     // RMS over [from, from + count) of the two channels' mean.
     double rms(size_t from, size_t count) const {
@@ -80,10 +67,7 @@ struct Samples {
         return std::sqrt(most / std::max<size_t>(window, 1));
     }
     // A sample of the loop, counting past either end round the seam.
-    double looped(long frame, int channel) const {
-        const long n = long(frames);
-        return at(size_t(((frame % n) + n) % n), channel);
-    }
+    double looped(long frame, int channel) const { return at(size_t((frame % long(frames) + long(frames)) % long(frames)), channel); }
     // How sharply the waveform bends at a frame: its second difference. A
     // click is a bend much sharper than the music makes anywhere near it.
     double bend(long frame, int channel) const {
@@ -102,8 +86,7 @@ TEST(SoundFiles, EveryFileLoadsLastsAndSitsAtItsLevel) {
     int rate = 0, channels = 0;
     Uint16 mixerFormat = 0;
     ASSERT_TRUE(Mix_QuerySpec(&rate, &mixerFormat, &channels));
-    ASSERT_EQ(mixerFormat, AUDIO_S16SYS);
-    ASSERT_EQ(channels, 2);
+    ASSERT_TRUE(mixerFormat == AUDIO_S16SYS && channels == 2) << "the samples are read as 16-bit stereo";
 
     std::map<Kind, std::vector<double>> loudnessOf;
     for (const SoundFile& file : FILES) {

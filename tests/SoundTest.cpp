@@ -29,18 +29,13 @@ TEST_F(SharedMusic, IsFreedOnceAtShutdownByWhoeverHoldsIt) {
     ASSERT_TRUE(writeWav(tone, 2.0f));
     for (bool adopted : {false, true}) {
         SCOPED_TRACE(adopted ? "adopted by the state" : "left to the engine");
-        if (!engine.isInitialised()) {
-            ASSERT_TRUE(startEngineWithFixtureData());
-        }
+        if (!engine.isInitialised()) { ASSERT_TRUE(startEngineWithFixtureData()); }
         engine.sharedMusic = loadMusic(tone.c_str());
         ASSERT_NE(engine.sharedMusic, nullptr);
         playMusic(engine.sharedMusic, -1);
         RecordingState* state = install();
         Mix_Music* mine = nullptr;
-        if (adopted) {
-            state->onUpdate = [&] { std::swap(mine, engine.sharedMusic); };
-            state->onCleanup = [&] { freeMusic(mine); };
-        }
+        if (adopted) state->onUpdate = [&] { std::swap(mine, engine.sharedMusic); }, state->onCleanup = [&] { freeMusic(mine); };
         engine.frame(0.025f);
         EXPECT_TRUE(isOpen(tone));
         engine.shutdown();

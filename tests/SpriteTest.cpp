@@ -16,24 +16,15 @@ using namespace testlevel;
 
 namespace {
 
-constexpr int W = 64;
-constexpr int H = 96;
-constexpr uint32_t RED = 0xFFFF0000u;
-constexpr uint32_t GREEN = 0xFF00FF00u;
+constexpr int W = 64, H = 96;
+constexpr uint32_t RED = 0xFFFF0000u, GREEN = 0xFF00FF00u;
 
 bool isRoom(uint32_t c) { return c == WALL || c == SHADED_WALL || c == FLOOR || c == CEILING || c == BACKGROUND; }
 
 class Sprites : public ::testing::Test {
 protected:
-    Sprites() : level(room(20, 20)) {
-        scene.position = {5.5f, 10.5f};
-        scene.direction = {1.0f, 0.0f};
-        scene.plane = {0.0f, -1.0f};
-    }
-    void cast() {
-        scene.frame.fill(BACKGROUND);
-        scene.cast(*level);
-    }
+    Sprites() : level(room(20, 20)) { scene.position = {5.5f, 10.5f}, scene.direction = {1.0f, 0.0f}, scene.plane = {0.0f, -1.0f}; }
+    void cast() { scene.frame.fill(BACKGROUND), scene.cast(*level); }
     // The first and last of n places where `shows` holds, or -1 for none.
     template <class Shows>
     static std::pair<int, int> extent(int n, Shows shows) {
@@ -107,10 +98,8 @@ TEST_F(Sprites, SpritesStopAtColumnOneAndTheSecondLastColumn) {
     addSprite(*level, {7.5f, 12.5f}, solidImage(RED));  // centred on column 0
     addSprite(*level, {7.5f, 8.5f}, solidImage(RED));   // centred on column 64
     cast();
-    EXPECT_FALSE(spriteShowsIn(0));
-    EXPECT_EQ(scene.at(1, H / 2), RED);
-    EXPECT_EQ(scene.at(W - 2, H / 2), RED);
-    EXPECT_FALSE(spriteShowsIn(W - 1));
+    EXPECT_FALSE(spriteShowsIn(0) || spriteShowsIn(W - 1));
+    EXPECT_TRUE(scene.at(1, H / 2) == RED && scene.at(W - 2, H / 2) == RED);
 }
 
 TEST_F(Sprites, ScaleDivisorsShrinkTheSpriteAndThoseBelowOneCountAsOne) {

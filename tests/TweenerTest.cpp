@@ -29,7 +29,7 @@ TEST(Easing, CurvesPassTheirNamedPoints) {
         EXPECT_NEAR(ease(in + 2, 0.5f), 0.5f, 1e-6f);
         EXPECT_NEAR(ease(in + 2, 0.3f), ease(in, 0.6f) / 2, expo ? 1e-3f : 2e-6f);
         EXPECT_NEAR(ease(in + 2, 0.7f), 1.0f - ease(in + 2, 0.3f), 2e-6f);
-        if (in >= CubicIn && in <= QuintIn) EXPECT_LT(ease(in, 0.3f), ease(in - 3, 0.3f));
+        if (in >= CubicIn && in <= QuintIn) { EXPECT_LT(ease(in, 0.3f), ease(in - 3, 0.3f)); }
     }
     EXPECT_NEAR(ease(QuadOut, 0.3f), 0.51f, 1e-6f);
     EXPECT_NEAR(ease(ExpoOut, 0.3f), 0.875f, 1e-6f);

@@ -2,8 +2,7 @@
 """The manual page and the README list the same keys, screen by screen and in
 the same order, so a key added to one cannot be forgotten in the other.
   tests/man_page_keys.py README.md packaging/ombrel.6"""
-import re
-import sys
+import re, sys
 
 
 def readme_keys(text):
@@ -35,9 +34,7 @@ def man_keys(text):
 
 readme = readme_keys(open(sys.argv[1], encoding="utf-8").read())
 man = man_keys(open(sys.argv[2], encoding="utf-8").read())
-ok = True
-for what, a, b in (("keys everywhere", readme[0], man[0]), ("keys table", readme[1], man[1])):
-    if a != b:
-        ok = False
-        print("%s differ:\n  README:   %s\n  man page: %s" % (what, a, b))
-sys.exit(0 if ok else 1)
+differ = [(what, a, b) for what, a, b in (("keys everywhere", readme[0], man[0]), ("keys table", readme[1], man[1])) if a != b]
+for what, a, b in differ:
+    print("%s differ:\n  README:   %s\n  man page: %s" % (what, a, b))
+sys.exit(1 if differ else 0)

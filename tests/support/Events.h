@@ -9,21 +9,9 @@
 
 inline void pushKeyDown(int sym, char character = 0) { pushKey(true, sym, character); }
 
-inline void pushFocus(bool gained) {
-    SDL_Event event{};
-    event.active = {SDL_ACTIVEEVENT, static_cast<Uint8>(gained), SDL_APPINPUTFOCUS};
-    SDL_PushEvent(&event);
-}
-
-inline void pushQuit() {
-    SDL_Event event{};
-    event.type = SDL_QUIT;
-    SDL_PushEvent(&event);
-}
-
+inline void pushEvent(SDL_Event event) { SDL_PushEvent(&event); }
+inline void pushFocus(bool gained) { pushEvent({.active = {SDL_ACTIVEEVENT, Uint8(gained), SDL_APPINPUTFOCUS}}); }
+inline void pushQuit() { pushEvent({.type = SDL_QUIT}); }
 inline void pushMouseButton(bool down, int button) {
-    SDL_Event event{};
-    event.button = {static_cast<Uint8>(down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP), 0, static_cast<Uint8>(button),
-                    static_cast<Uint8>(down ? SDL_PRESSED : SDL_RELEASED), 0, 0};
-    SDL_PushEvent(&event);
+    pushEvent({.button = {Uint8(down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP), 0, Uint8(button), Uint8(down ? SDL_PRESSED : SDL_RELEASED), 0, 0}});
 }

@@ -2,6 +2,7 @@
 
 #include <stb_image_write.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -14,11 +15,12 @@ namespace {
 
 struct TempDirs {
     std::vector<fs::path> paths;
-    ~TempDirs() {
-        std::error_code ignored;
-        for (const auto& p : paths) fs::remove_all(p, ignored);
-    }
+    ~TempDirs() { std::ranges::for_each(paths, [](const fs::path& p) { std::error_code ignored; fs::remove_all(p, ignored); }); }
 } tempDirs;
+
+bool writeBytes(const std::string& path, const std::string& bytes) {
+    return static_cast<bool>(std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size())));
+}
 
 // Appends `value` as `bytes` bytes, little-endian as WAV has them unless told otherwise (PNG).
 void put(std::string& out, uint32_t value, int bytes, bool bigEndian = false) {
@@ -60,14 +62,12 @@ void putChunk(std::string& png, const char* type, const std::string& data) {
 
 bool writePngHeader(const std::string& path, uint32_t width, uint32_t height) {
     std::string header;
-    put(header, width, 4, true);
-    put(header, height, 4, true);
+    put(header, width, 4, true), put(header, height, 4, true);
     header += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
     std::string png = "\x89PNG\r\n\x1a\n";
     putChunk(png, "IHDR", header);
     putChunk(png, "IEND", "");
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file.write(png.data(), static_cast<std::streamsize>(png.size())));
+    return writeBytes(path, png);
 }
 
 bool writeWav(const std::string& path, float seconds) {
@@ -81,8 +81,7 @@ bool writeWav(const std::string& path, float seconds) {
     wav += "data";
     put(wav, frames * 4, 4);
     for (uint32_t i = 0; i < frames; ++i) put(wav, static_cast<uint16_t>(static_cast<int16_t>(1000.0 * std::sin(i * 0.1))) * 0x10001u, 4);
-    std::ofstream file(path, std::ios::binary);
-    return static_cast<bool>(file.write(wav.data(), static_cast<std::streamsize>(wav.size())));
+    return writeBytes(path, wav);
 }
 
 // CTest starts every test in the repository root; remembered before any test
@@ -94,16 +93,14 @@ const fs::path& repositoryRoot() {
 [[maybe_unused]] const fs::path& rootAtStart = repositoryRoot();
 
 void returnToRepository() {
-    std::error_code error;
-    fs::current_path(repositoryRoot(), error);
+    std::error_code ignored;
+    fs::current_path(repositoryRoot(), ignored);
 }
 
 bool makeFixtureData(const std::string& root) {
     const fs::path data = fs::path(root) / "data";
     std::error_code error;
-    fs::create_directories(data / "images", error);
-    fs::create_directories(data / "font", error);
-    if (error) return false;
+    if (fs::create_directories(data / "images", error), fs::create_directories(data / "font", error), error) return false;
 
     std::vector<unsigned char> grey(200 * 100 * 3, 0x80), black(640 * 80 * 3, 0x00);
     if (!stbi_write_bmp((data / "icon.bmp").c_str(), 32, 32, 3, grey.data()) ||

@@ -17,10 +17,7 @@ public:
     }
     ~LogTap() {
         std::fflush(stderr);
-        if (saved >= 0) {
-            dup2(saved, 2);
-            close(saved);
-        }
+        if (saved >= 0) dup2(saved, 2), close(saved);
         if (file) std::fclose(file);
     }
     LogTap(const LogTap&) = delete;
@@ -31,11 +28,8 @@ public:
         std::fflush(stderr);
         std::string out;
         char buffer[4096];
-        ssize_t n;
-        while (file && (n = pread(fileno(file), buffer, sizeof buffer, offset)) > 0) {
+        for (ssize_t n; file && (n = pread(fileno(file), buffer, sizeof buffer, offset)) > 0; offset += n)
             out.append(buffer, static_cast<size_t>(n));
-            offset += n;
-        }
         return out;
     }
 

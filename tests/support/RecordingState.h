@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a RecordingState was told; shared with the test, which outlives the
@@ -26,9 +27,8 @@ struct Journal {
     // The key and mouse calls, joined by spaces, forgetting all calls so far.
     std::string takeInput() {
         std::string input;
-        for (const auto& c : calls)
-            if (c.rfind("key", 0) == 0 || c.rfind("mouse", 0) == 0) input += (input.empty() ? "" : " ") + c;
-        calls.clear();
+        for (const auto& c : std::exchange(calls, {}))
+            if (c.starts_with("key") || c.starts_with("mouse")) input += (input.empty() ? "" : " ") + c;
         return input;
     }
 };
@@ -41,15 +41,8 @@ public:
     ~RecordingState() override { ++journal->destroyed; }
 
     bool init() override { return note("init"), initResult; }
-    void cleanup() override {
-        note("cleanup");
-        if (onCleanup) onCleanup();
-    }
-    void update(float dt) override {
-        note("update");
-        lastDt = dt;
-        if (onUpdate) onUpdate();
-    }
+    void cleanup() override { note("cleanup"), onCleanup ? onCleanup() : void(); }
+    void update(float dt) override { note("update"), lastDt = dt, onUpdate ? onUpdate() : void(); }
     void render() override { note("render"); }
     void mouseButtonUp(int b) override { note("mouseButtonUp " + std::to_string(b)); }
     void mouseButtonDown(int b) override { note("mouseButtonDown " + std::to_string(b)); }
